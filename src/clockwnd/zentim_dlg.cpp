@@ -1,0 +1,123 @@
+#include "clockwnd/zentim_dlg.h"
+
+#include "framework/gdi.h"
+#include "res/resource.h"
+#include "settings/settings_text.h"
+
+#include <time.h>
+
+namespace {
+constexpr UINT_PTR kClockTimer = 0;
+constexpr UINT kClockPeriodMs = 1000;
+} // namespace
+
+CZentimDlg::CZentimDlg(CWnd* pParent)
+    : CDialog(IDD_ZENTIM_DIALOG, pParent),
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+CZentimDlg::~CZentimDlg() = default;
+
+BEGIN_MESSAGE_MAP(CZentimDlg)
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_TIMER()
+ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
+ON_WM_CLOSE()
+ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
+END_MESSAGE_MAP()
+
+face::ClockTime CZentimDlg::ReadLocalTime()
+{
+    const __time64_t now = _time64(nullptr);
+    face::ClockTime time{ now, false, -1, -1, -1 };
+    if (const tm* local = _localtime64(&now)) {
+        time.valid = true;
+        time.hour = local->tm_hour;
+        time.minute = local->tm_min;
+        time.second = local->tm_sec;
+    }
+    return time;
+}
+
+BOOL CZentimDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    // A tool window has no taskbar button and no place in the task switcher.
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE,
+                   (GetWindowLongA(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    MakeTopmost();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    char currentDir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, currentDir);
+    m_strIniDir = settings::BuildIniDir(currentDir);
+    m_strIniPath = settings::BuildIniPath(m_strIniDir);
+
+    m_menuPopup.LoadMenu(IDR_POPUP_MENU);
+    SetTimer(m_hWnd, kClockTimer, kClockPeriodMs, nullptr);
+    return TRUE;
+}
+
+void CZentimDlg::MakeTopmost()
+{
+    // The template's system-modal style makes Windows create the window
+    // topmost, but not every implementation of the API does; ask for it.
+    SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CZentimDlg::OnPaint()
+{
+    if (IsIconic(m_hWnd)) {
+        CPaintDC dc(m_hWnd);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
+        RECT rect;
+        GetClientRect(&rect);
+        const int x = (rect.right - rect.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+        const int y = (rect.bottom - rect.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+        DrawIcon(dc, x, y, m_hIcon);
+    } else {
+        Default();
+    }
+    if (!m_bFirstPaintDone)
+        DoFirstPaintWork();
+}
+
+void CZentimDlg::DoFirstPaintWork()
+{
+    // Set before loading: the load's message box lets paints and ticks
+    // through, and none of them may start this work again.
+    m_bFirstPaintDone = true;
+    LoadOptions();
+    GetWindowRect(&m_rcWindow);
+    DrawClock();
+    SetRoundRegion();
+}
+
+HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kClockTimer)
+        DrawClock();
+    Default();
+}
+
+void CZentimDlg::SetRoundRegion()
+{
+    const int width = m_rcWindow.right - m_rcWindow.left;
+    const int height = m_rcWindow.bottom - m_rcWindow.top;
+    CRgn region(CreateEllipticRgn(3, 5, width - 3, height - 3));
+    // The window owns the region once it is set.
+    if (SetWindowRgn(m_hWnd, region, TRUE))
+        region.Detach();
+}
+
+void CZentimDlg::OnClose() { Default(); }
+
+void CZentimDlg::OnMenuExit() { DestroyWindow(); }
+
+void CZentimDlg::OnMenuLoadOptions() { LoadOptions(); }

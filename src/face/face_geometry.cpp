@@ -1,0 +1,81 @@
+#include "face/face_geometry.h"
+
+#include <cmath>
+
+namespace face {
+namespace {
+
+// The dial has always used this pi and this nearest double to 1/180; the
+// full-precision values move some hand ends by a pixel.
+constexpr double kPi = 3.1415926535;
+constexpr double kDegree = 0.005555555555555556;
+constexpr double kOneSixtieth = 0.016666666666666666;
+
+int Trunc(double v) { return static_cast<int>(v); }
+
+Line Radial(int cx, int cy, double angle, double r) { return { { cx, cy }, DialPoint(cx, cy, angle, r) }; }
+
+} // namespace
+
+Point DialPoint(int cx, int cy, double angle, double r)
+{
+    const double drawing = angle > 90 ? angle - 90 : angle + 270;
+    const double theta = drawing * (kPi * kDegree);
+    return { cx + Trunc(r * std::cos(theta)), cy + Trunc(r * std::sin(theta)) };
+}
+
+FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second)
+{
+    FaceGeometry g{};
+    g.width = width;
+    g.height = height;
+    g.cx = width / 2;
+    g.cy = height / 2;
+    g.radius = (width / 2) * 0.95;
+    g.radiusInt = Trunc(g.radius);
+    const double r = g.radius;
+
+    for (int i = 0; i < 60; ++i) {
+        const bool major = i % 5 == 0;
+        const double inset = major ? 7 : 3;
+        g.marks[i] = { { DialPoint(g.cx, g.cy, 6.0 * i, r - inset), DialPoint(g.cx, g.cy, 6.0 * i, r) },
+                       major };
+    }
+
+    const int hour12 = hour > 12 ? hour - 12 : hour;
+    const double hourAngle = (hour12 + minute * kOneSixtieth) * 30;
+    g.hourHand = { Radial(g.cx, g.cy, hourAngle, 0.7 * r), Radial(g.cx, g.cy, hourAngle, 0.7 * r + 4) };
+    const double minuteAngle = (minute + second * kOneSixtieth) * 6;
+    g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, 0.9 * r),
+                     Radial(g.cx, g.cy, minuteAngle, 0.9 * r + 2) };
+    g.secondHand = Radial(g.cx, g.cy, second * 6.0, r);
+
+    const int n = Trunc(0.15 * r);
+    const int p = Trunc(0.17 * r);
+    g.upFont = { -(n + 2), n - 2, 300 };
+    g.downFont = { -n, n, 400 };
+    g.panelFont = { -p, p, 600 };
+
+    g.capDisc = { g.cx - 8, g.cy - 8, g.cx + 8, g.cy + 8 };
+    g.capCore = { g.cx - 7, g.cy - 7, g.cx + 8, g.cy + 8 };
+    return g;
+}
+
+Point UpTextOrigin(const FaceGeometry& g, int textWidth)
+{
+    return { g.cx - textWidth / 2, g.cy - g.radiusInt / 2 };
+}
+
+Point DownTextOrigin(const FaceGeometry& g, int textWidth, int textHeight)
+{
+    return { g.cx - textWidth / 2, g.cy + g.radiusInt / 2 - Trunc(1.5 * textHeight) };
+}
+
+PanelLayout ComputePanelLayout(const FaceGeometry& g, int textWidth, int textHeight)
+{
+    const int x = g.cx - textWidth / 2;
+    const int y = g.cy + g.radiusInt / 2;
+    return { { x, y }, { x - 2, y - 2, g.cx + textWidth / 2 + 2, y + textHeight + 2 } };
+}
+
+} // namespace face

@@ -1,0 +1,80 @@
+// Geometry of one clock-face frame, free of any drawing API:
+//   FaceGeometry / ComputeFaceGeometry - centre, radius, marks, hands, fonts;
+//   UpTextOrigin, DownTextOrigin, PanelLayout - where measured texts go.
+// Everything truncates toward zero exactly as the drawing has always done,
+// so that the pixels stay where users know them.
+#pragma once
+
+#include <array>
+
+namespace face {
+
+struct Point {
+    int x;
+    int y;
+    bool operator==(const Point& o) const { return x == o.x && y == o.y; }
+};
+
+struct Line {
+    Point from;
+    Point to; // not drawn itself: lines end one pixel short, as LineTo does
+};
+
+struct Box {
+    int left, top, right, bottom; // right and bottom excluded
+    bool operator==(const Box& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+// Arguments of CreateFont that vary with the dial size.
+struct FontSpec {
+    int height; // negative: character height in pixels
+    int width;  // average character width
+    int weight;
+};
+
+struct ScaleMark {
+    Line line;
+    bool major; // every fifth mark: wider pen, longer mark
+};
+
+// A hand is a white line with a longer black line drawn over its middle.
+struct Hand {
+    Line white;
+    Line black;
+};
+
+struct FaceGeometry {
+    int width, height;  // client area W x H
+    int cx, cy;         // centre
+    double radius;      // R
+    int radiusInt;      // trunc(R)
+    std::array<ScaleMark, 60> marks;
+    Hand hourHand;
+    Hand minuteHand;
+    Line secondHand;
+    FontSpec upFont, downFont, panelFont;
+    Box capDisc;  // white disc drawn with the thin pen
+    Box capCore;  // black region filled over it
+};
+
+// hour is 0..23 (or -1 when the time is unknown), minute and second 0..59
+// (or -1).
+FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second);
+
+// The point at distance r along the clock angle a (degrees clockwise from 12).
+Point DialPoint(int cx, int cy, double angle, double r);
+
+// Top-left corners of the texts, from their measured extent tw x th.
+Point UpTextOrigin(const FaceGeometry& g, int textWidth);
+Point DownTextOrigin(const FaceGeometry& g, int textWidth, int textHeight);
+
+struct PanelLayout {
+    Point text;
+    Box box;
+};
+PanelLayout ComputePanelLayout(const FaceGeometry& g, int textWidth, int textHeight);
+
+} // namespace face

@@ -1,0 +1,101 @@
+#include "face/face_renderer.h"
+
+#include "framework/gdi.h"
+
+namespace face {
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kPanelBox = RGB(153, 102, 10);
+const COLORREF kPanelDigits = RGB(255, 102, 51);
+
+CFont MakeFont(const FontSpec& spec, const char* face)
+{
+    return CFont(CreateFontA(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+                             ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, face));
+}
+
+SIZE Measure(HDC dc, const std::string& text)
+{
+    SIZE extent{ 0, 0 };
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent;
+}
+
+void PutText(HDC dc, Point at, const std::string& text)
+{
+    TextOutA(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void DrawLine(HDC dc, HPEN pen, const Line& line)
+{
+    CSelectObject select(dc, pen);
+    MoveToEx(dc, line.from.x, line.from.y, nullptr);
+    LineTo(dc, line.to.x, line.to.y);
+}
+
+} // namespace
+
+void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
+{
+    const CPen thinWhite(CreatePen(PS_SOLID, 1, kWhite));
+    const CPen mediumWhite(CreatePen(PS_SOLID, 3, kWhite));
+    const CPen thickWhite(CreatePen(PS_SOLID, 5, kWhite));
+    const CPen red(CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
+    const CPen black(CreatePen(PS_SOLID, 1, kBlack));
+    const CBrush blackBrush(CreateSolidBrush(kBlack));
+
+    const RECT client{ 0, 0, g.width, g.height };
+    FillRect(dc, &client, blackBrush);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, kBlack);
+
+    {
+        const CFont font = MakeFont(g.upFont, "Tahoma");
+        CSelectObject select(dc, font);
+        SetTextColor(dc, kWhite);
+        if (!texts.up.empty())
+            PutText(dc, UpTextOrigin(g, Measure(dc, texts.up).cx), texts.up);
+    }
+    {
+        const CFont font = MakeFont(g.downFont, "Arial");
+        CSelectObject select(dc, font);
+        if (!texts.down.empty()) {
+            const SIZE extent = Measure(dc, texts.down);
+            PutText(dc, DownTextOrigin(g, extent.cx, extent.cy), texts.down);
+        }
+    }
+    if (texts.digitalPanel) {
+        const CFont font = MakeFont(g.panelFont, "Tahoma");
+        CSelectObject select(dc, font);
+        SetTextColor(dc, kPanelDigits);
+        const SIZE extent = Measure(dc, texts.timeText);
+        const PanelLayout panel = ComputePanelLayout(g, extent.cx, extent.cy);
+        const CBrush boxBrush(CreateSolidBrush(kPanelBox));
+        const RECT box{ panel.box.left, panel.box.top, panel.box.right, panel.box.bottom };
+        FillRect(dc, &box, boxBrush);
+        SetBkMode(dc, TRANSPARENT);
+        PutText(dc, panel.text, texts.timeText);
+        SetBkMode(dc, OPAQUE);
+    }
+
+    for (const ScaleMark& mark : g.marks)
+        DrawLine(dc, mark.major ? mediumWhite : thinWhite, mark.line);
+    DrawLine(dc, thickWhite, g.hourHand.white);
+    DrawLine(dc, black, g.hourHand.black);
+    DrawLine(dc, mediumWhite, g.minuteHand.white);
+    DrawLine(dc, black, g.minuteHand.black);
+    DrawLine(dc, red, g.secondHand);
+
+    {
+        CSelectObject pen(dc, thinWhite);
+        CSelectObject brush(dc, GetStockObject(WHITE_BRUSH));
+        Ellipse(dc, g.capDisc.left, g.capDisc.top, g.capDisc.right, g.capDisc.bottom);
+    }
+    const CRgn core(CreateEllipticRgn(g.capCore.left, g.capCore.top, g.capCore.right, g.capCore.bottom));
+    FillRgn(dc, core, blackBrush);
+}
+
+} // namespace face

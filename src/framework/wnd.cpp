@@ -1,0 +1,72 @@
+#include "framework/wnd.h"
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr || GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&SubclassProc))
+        return nullptr;
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+const CMessageMapEntry* CWnd::GetMessageMap() const
+{
+    static const CMessageMapEntry none[] = { { 0, 0, 0, nullptr } };
+    return none;
+}
+
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    for (const CMessageMapEntry* row = GetMessageMap(); row->handler != nullptr; ++row) {
+        if (row->message != message)
+            continue;
+        if (message == WM_COMMAND && (row->id != LOWORD(wParam) || row->code != HIWORD(wParam)))
+            continue;
+        *pResult = row->handler(this, wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (OnWndMsg(message, wParam, lParam, &result))
+        return result;
+    return Default();
+}
+
+LRESULT CWnd::Default()
+{
+    return CallWindowProcA(m_pfnSuper, m_hWnd, m_currentMsg.message, m_currentMsg.wParam,
+                           m_currentMsg.lParam);
+}
+
+void CWnd::Subclass(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        // The window is going: hand it back to its own procedure and let
+        // the object outlive it without a dangling handle.
+        WNDPROC super = self->m_pfnSuper;
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
+        SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+        self->m_hWnd = nullptr;
+        return CallWindowProcA(super, hWnd, message, wParam, lParam);
+    }
+    // Handlers may run nested messages (a move loop, a message box), so the
+    // message that Default() forwards is kept per call.
+    const MSG outer = self->m_currentMsg;
+    self->m_currentMsg = MSG{ hWnd, message, wParam, lParam, 0, {} };
+    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    self->m_currentMsg = outer;
+    return result;
+}

@@ -1,0 +1,50 @@
+// Resource identifiers of zentim.exe, grouped by kind. Written by hand; the
+// values are fixed because saved files and tests refer to them.
+#pragma once
+
+// Dialog templates
+#define IDD_ZENTIM_DIALOG 102
+#define IDD_OPTIONS 103
+
+// Icons and menus
+#define IDR_MAINFRAME 128
+#define IDR_POPUP_MENU 129
+
+// Bitmaps
+#define IDB_PLAY 130
+
+// Controls of the options dialog
+#define IDC_EDIT_UP_STR 1000
+#define IDC_EDIT_DOWN_STR 1001
+#define IDC_BUTTON_COLOR_BACKGROUND 1002
+#define IDC_BUTTON_COLOR_ARROWS 1003
+#define IDC_BUTTON_COLOR_DIGITAL_BKGRD 1004
+#define IDC_BUTTON_COLOR_DIGITAL_DIGITS 1005
+#define IDC_BUTTON_COLOR_SECOND_ARROW 1006
+#define IDC_BUTTON_CANCEL 1007
+#define IDC_BUTTON_SAVE 1008
+#define IDC_BUTTON_APPLY 1009
+#define IDC_CHECK_LOAD_AT_START 1010
+#define IDC_CHECK_ALWAYS_ON_TOP 1011
+#define IDC_EDIT_HOUR_ARROW_WIDTH 1012
+#define IDC_EDIT_MINUTE_ARROW_WIDTH 1013
+#define IDC_EDIT_SCALE_POINTS_WIDTH 1014
+#define IDC_EDIT_KUKU_TYPE 1016
+#define IDC_BUTTON_BROWSE 1017
+#define IDC_EDIT_KUKU_SOUND 1018
+#define IDC_CHECK_DIGITAL_PANEL 1019
+#define IDC_EDIT_KUKU_FLASH_COUNT 1020
+#define IDC_BUTTON_PLAY 1021
+
+// Popup menu commands
+#define ID_MENU_OPTIONS 32771
+#define ID_MENU_EXIT 32772
+#define ID_MENU_RESTORE 32782
+#define ID_MENU_SAVE_OPTIONS 32783
+#define ID_MENU_MINIMIZE 32784
+#define ID_MENU_MAXIMIZE 32785
+#define ID_MENU_LOAD_OPTIONS 32786
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
