@@ -24,6 +24,7 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_TIMER()
 ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
+ON_COMMAND(ID_MENU_SAVE_OPTIONS, OnMenuSaveOptions)
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
 END_MESSAGE_MAP()
@@ -121,3 +122,5 @@ void CZentimDlg::OnClose() { Default(); }
 void CZentimDlg::OnMenuExit() { DestroyWindow(); }
 
 void CZentimDlg::OnMenuLoadOptions() { LoadOptions(); }
+
+void CZentimDlg::OnMenuSaveOptions() { SaveOptions(); }

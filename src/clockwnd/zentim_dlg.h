@@ -24,6 +24,9 @@ public:
     // Reads zentim.ini into the settings and moves the window; reports
     // failures in one message box.
     void LoadOptions();
+    // Writes the window's normal rectangle and the settings to zentim.ini;
+    // confirms or lists the failed writes in one message box.
+    void SaveOptions();
 
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
@@ -54,6 +57,7 @@ private:
     void OnClose();
     void OnMenuExit();
     void OnMenuLoadOptions();
+    void OnMenuSaveOptions();
 
     void DoFirstPaintWork();
     void MakeTopmost();
