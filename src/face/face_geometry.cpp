@@ -12,17 +12,7 @@ constexpr double kDegree = 0.005555555555555556;
 constexpr double kRadian = kPi * kDegree;
 constexpr double kOneSixtieth = 0.016666666666666666;
 
-// Every step of the dial is a double-precision result. The 32-bit build
-// computes on the x87 unit, whose registers keep more bits than a double
-// unless a value goes through memory: there 100 x 0.95 stays 94.999...
-// and truncates to 94. A volatile store forces the rounding.
-double Dbl(double v)
-{
-    volatile double stored = v;
-    return stored;
-}
-
-int Trunc(double v) { return static_cast<int>(Dbl(v)); }
+int Trunc(double v) { return static_cast<int>(v); }
 
 Line Radial(int cx, int cy, double angle, double r) { return { { cx, cy }, DialPoint(cx, cy, angle, r) }; }
 
@@ -30,9 +20,9 @@ Line Radial(int cx, int cy, double angle, double r) { return { { cx, cy }, DialP
 
 Point DialPoint(int cx, int cy, double angle, double r)
 {
-    const double drawing = Dbl(angle > 90 ? angle - 90 : angle + 270);
-    const double theta = Dbl(drawing * kRadian);
-    return { cx + Trunc(r * Dbl(std::cos(theta))), cy + Trunc(r * Dbl(std::sin(theta))) };
+    const double drawing = angle > 90 ? angle - 90 : angle + 270;
+    const double theta = drawing * kRadian;
+    return { cx + Trunc(r * std::cos(theta)), cy + Trunc(r * std::sin(theta)) };
 }
 
 FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second)
@@ -42,26 +32,26 @@ FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, in
     g.height = height;
     g.cx = width / 2;
     g.cy = height / 2;
-    g.radius = Dbl((width / 2) * 0.95);
+    g.radius = (width / 2) * 0.95;
     g.radiusInt = Trunc(g.radius);
     const double r = g.radius;
 
     for (int i = 0; i < 60; ++i) {
         const bool major = i % 5 == 0;
         const double angle = 6.0 * i;
-        const double inner = Dbl(r - (major ? 7 : 3));
+        const double inner = r - (major ? 7 : 3);
         g.marks[i] = { { DialPoint(g.cx, g.cy, angle, inner), DialPoint(g.cx, g.cy, angle, r) }, major };
     }
 
     const int hour12 = hour > 12 ? hour - 12 : hour;
-    const double hourAngle = Dbl(Dbl(hour12 + Dbl(minute * kOneSixtieth)) * 30);
-    const double hourLength = Dbl(0.7 * r);
+    const double hourAngle = (hour12 + minute * kOneSixtieth) * 30;
+    const double hourLength = 0.7 * r;
     g.hourHand = { Radial(g.cx, g.cy, hourAngle, hourLength),
-                   Radial(g.cx, g.cy, hourAngle, Dbl(hourLength + 4)) };
-    const double minuteAngle = Dbl(Dbl(minute + Dbl(second * kOneSixtieth)) * 6);
-    const double minuteLength = Dbl(0.9 * r);
+                   Radial(g.cx, g.cy, hourAngle, hourLength + 4) };
+    const double minuteAngle = (minute + second * kOneSixtieth) * 6;
+    const double minuteLength = 0.9 * r;
     g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, minuteLength),
-                     Radial(g.cx, g.cy, minuteAngle, Dbl(minuteLength + 2)) };
+                     Radial(g.cx, g.cy, minuteAngle, minuteLength + 2) };
     g.secondHand = Radial(g.cx, g.cy, second * 6.0, r);
 
     const int n = Trunc(0.15 * r);
