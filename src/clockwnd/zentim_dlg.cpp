@@ -1,6 +1,7 @@
 #include "clockwnd/zentim_dlg.h"
 
 #include "framework/gdi.h"
+#include "options/options_dlg.h"
 #include "res/resource.h"
 #include "settings/settings_text.h"
 
@@ -24,6 +25,7 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_TIMER()
 ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
+ON_COMMAND(ID_MENU_OPTIONS, OnMenuOptions)
 ON_COMMAND(ID_MENU_SAVE_OPTIONS, OnMenuSaveOptions)
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
@@ -120,6 +122,17 @@ void CZentimDlg::SetRoundRegion()
 void CZentimDlg::OnClose() { Default(); }
 
 void CZentimDlg::OnMenuExit() { DestroyWindow(); }
+
+void CZentimDlg::OnMenuOptions()
+{
+    // With no parent the dialog is owned by the main window, this one: it
+    // stays disabled but keeps ticking, since the dialog's loop dispatches
+    // its timer. The dialog changes the settings in place; its result says
+    // nothing more.
+    COptions dlg;
+    dlg.m_pClockDlg = this;
+    dlg.DoModal();
+}
 
 void CZentimDlg::OnMenuLoadOptions() { LoadOptions(); }
 

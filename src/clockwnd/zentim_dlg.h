@@ -56,6 +56,7 @@ private:
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
     void OnMenuExit();
+    void OnMenuOptions();
     void OnMenuLoadOptions();
     void OnMenuSaveOptions();
 
