@@ -6,7 +6,6 @@
 
 #include <shlobj.h>
 
-#include <cstring>
 #include <string>
 
 COptions::COptions(CWnd* pParent)
@@ -78,15 +77,20 @@ void COptions::OnBnClickedButtonBrowse()
 
     // Start in the folder that holds the user's documents folder. Without
     // one the file dialog picks its own.
-    char initialDir[MAX_PATH] = "";
+    char documentsPath[MAX_PATH] = "";
     LPITEMIDLIST documents = nullptr;
     if (SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &documents) == S_OK) {
-        SHGetPathFromIDListA(documents, initialDir);
+        SHGetPathFromIDListA(documents, documentsPath);
         CoTaskMemFree(documents);
     }
-    if (char* lastBackslash = std::strrchr(initialDir, '\\'))
-        *lastBackslash = '\0';
-    dlg.GetOFN().lpstrInitialDir = initialDir;
+    // Wine gives the folder with a trailing backslash; cutting there would
+    // leave the documents folder itself.
+    std::string initialDir = documentsPath;
+    initialDir.erase(initialDir.find_last_not_of('\\') + 1);
+    const size_t lastBackslash = initialDir.rfind('\\');
+    if (lastBackslash != std::string::npos)
+        initialDir.erase(lastBackslash);
+    dlg.GetOFN().lpstrInitialDir = initialDir.c_str();
 
     // The setting itself changes only at the next Apply.
     if (dlg.DoModal() == IDOK)

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commdlg.h>
+#include <dlgs.h>
+#include <shlobj.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -396,4 +400,51 @@ TEST_F(OptionsDialogTest, PlayButtonShowsTheBitmapAndPlaysTheBox)
         EXPECT_EQ(g_played, std::vector<std::string>{ "C:\\typed.wav" });
     } });
     EXPECT_EQ(clock.m_strKukuSound, "applied.wav");
+}
+
+namespace {
+std::string g_openFolder;
+std::string g_fileToChoose;
+
+// Picks g_fileToChoose in the next open-file dialog that shows, keeping the
+// folder it started in.
+void CALLBACK ChooseFile(HWND, UINT, UINT_PTR id, DWORD)
+{
+    const HWND open = FindShownDialog("Open");
+    if (open == nullptr)
+        return;
+    KillTimer(nullptr, id);
+    char folder[MAX_PATH] = "";
+    SendMessageA(open, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    g_openFolder = folder;
+    // The file name box is edt1 in the older layout and cmb13 in the newer.
+    for (int box : { edt1, cmb13 })
+        SetDlgItemTextA(open, box, g_fileToChoose.c_str());
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+}
+
+std::string WithoutTrailingBackslash(std::string path)
+{
+    path.erase(path.find_last_not_of('\\') + 1);
+    return path;
+}
+} // namespace
+
+TEST_F(OptionsDialogTest, BrowseStartsBesideTheDocumentsAndFillsTheBox)
+{
+    char documents[MAX_PATH] = "";
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+    char parent[MAX_PATH] = "";
+    GetFullPathNameA((WithoutTrailingBackslash(documents) + "\\..").c_str(), MAX_PATH, parent, nullptr);
+    dir.Write("chime.wav", "RIFF");
+    g_fileToChoose = dir.File("chime.wav");
+    g_openFolder.clear();
+    clock.m_strKukuSound = "old.wav";
+    OpenOptions({ [&](HWND options) {
+        SetTimer(nullptr, 0, 10, &ChooseFile);
+        Click(options, IDC_BUTTON_BROWSE);
+        EXPECT_EQ(Text(options, IDC_EDIT_KUKU_SOUND), g_fileToChoose);
+    } });
+    EXPECT_EQ(WithoutTrailingBackslash(g_openFolder), WithoutTrailingBackslash(parent));
+    EXPECT_EQ(clock.m_strKukuSound, "old.wav");
 }
