@@ -61,6 +61,8 @@ private:
 
     void DoFirstPaintWork();
     void MakeTopmost();
+    // Timer 0 fires just after each second boundary.
+    void ArmClockTimer();
     void CheckKuku(int minute, int second);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.
