@@ -31,6 +31,7 @@ ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
 ON_COMMAND(ID_MENU_SAVE_OPTIONS, OnMenuSaveOptions)
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 face::ClockTime CZentimDlg::ReadLocalTime()
@@ -133,6 +134,18 @@ void CZentimDlg::SetRoundRegion()
     // The window owns the region once it is set.
     if (SetWindowRgn(m_hWnd, region, TRUE))
         region.Detach();
+}
+
+LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    // Moved to a monitor of another scale: take the size the system
+    // suggests, so the clock keeps its physical size, and clip it anew.
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(&m_rcWindow);
+    SetRoundRegion();
+    return 0;
 }
 
 void CZentimDlg::OnClose() { Default(); }

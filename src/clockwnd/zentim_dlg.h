@@ -57,6 +57,7 @@ private:
     void OnClose();
     void OnMenuExit();
     void OnMenuLoadOptions();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
 
     void DoFirstPaintWork();

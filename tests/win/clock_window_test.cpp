@@ -165,4 +165,23 @@ TEST(ClockWindow, ExitAndCloseEndTheRunWithoutWriting)
     }
 }
 
+// Dragged onto a monitor of another scale, the clock takes the rectangle
+// the system suggests and is clipped to the ellipse of its new size.
+TEST(ClockWindow, TakesTheSuggestedRectangleWhenTheScaleChanges)
+{
+    wintest::ScratchDir dir;
+    CZentimDlg dlg;
+    RECT window{};
+    bool clipped = false;
+    wintest::RunClock(dlg, [&] {
+        RECT suggested{ 40, 60, 40 + 270, 60 + 255 };
+        dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(dlg.m_hWnd, &window);
+        clipped = wintest::IsClippedToClockEllipse(dlg.m_hWnd);
+    });
+    EXPECT_EQ(window, (RECT{ 40, 60, 310, 315 }));
+    EXPECT_EQ(dlg.m_rcWindow, window);
+    EXPECT_TRUE(clipped);
+}
+
 } // namespace
