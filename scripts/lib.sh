@@ -1,6 +1,8 @@
 # Shared by scripts/build, scripts/run and scripts/test: the packages they
 # need, the three build trees, a virtual X screen and the Wine prefix.
 # Sourced, not run; every name is prefixed zt_ or ZT_.
+# Settable from outside: ZENTIM_BUILD_DIR (default build/), ZENTIM_JOBS
+# (default 2), ZENTIM_WINEPREFIX (default build/wine/prefix).
 # shellcheck shell=bash disable=SC2034  # the variables are for the sourcing scripts
 
 ZT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
