@@ -58,10 +58,13 @@ private:
     void OnMenuExit();
     void OnMenuOptions();
     void OnMenuLoadOptions();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
 
     void DoFirstPaintWork();
     void MakeTopmost();
+    // Timer 0 fires just after each second boundary.
+    void ArmClockTimer();
     void CheckKuku(int minute, int second);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.
