@@ -9,8 +9,7 @@
 #include <string>
 
 COptions::COptions(CWnd* pParent)
-    : CDialog(IDD, pParent),
-      m_bFirstPaint(true),
+    : CDialog(IDD, pParent), m_bFirstPaint(true),
       m_hPlayBitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PLAY)))
 {
 }
@@ -73,7 +72,8 @@ void COptions::OnBnClickedButtonSave()
 
 void COptions::OnBnClickedButtonBrowse()
 {
-    CFileDialog dlg(nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, "WAV files (*.wav)|*.wav||");
+    CFileDialog dlg(nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
+                    "WAV files (*.wav)|*.wav||");
 
     // Start in the folder that holds the user's documents folder. Without
     // one the file dialog picks its own.

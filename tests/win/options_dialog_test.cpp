@@ -66,7 +66,10 @@ void CALLBACK CloseSaveMessage(HWND, UINT, UINT_PTR id, DWORD)
 
 void Click(HWND options, int id) { SendMessageA(GetDlgItem(options, id), BM_CLICK, 0, 0); }
 
-void SetText(HWND options, int id, const std::string& text) { SetDlgItemTextA(options, id, text.c_str()); }
+void SetText(HWND options, int id, const std::string& text)
+{
+    SetDlgItemTextA(options, id, text.c_str());
+}
 
 std::string Text(HWND options, int id)
 {
@@ -104,7 +107,8 @@ protected:
         g_options = nullptr;
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, &RunNextStep);
         PostMessageA(clock.m_hWnd, WM_COMMAND, ID_MENU_OPTIONS, 0);
-        EXPECT_TRUE(wintest::PumpUntil([] { return g_options != nullptr && !IsWindow(g_options); }));
+        EXPECT_TRUE(
+            wintest::PumpUntil([] { return g_options != nullptr && !IsWindow(g_options); }));
         KillTimer(nullptr, timer);
         EXPECT_EQ(g_nextStep, steps.size());
         g_steps = nullptr;
@@ -214,14 +218,16 @@ TEST_F(OptionsDialogTest, TemplateHoldsTheControlsInTabOrder)
                 exStyle = WS_EX_CLIENTEDGE;
             }
             EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)), style);
-            EXPECT_EQ(GetWindowLongA(child, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY, static_cast<LONG>(exStyle));
+            EXPECT_EQ(GetWindowLongA(child, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY,
+                      static_cast<LONG>(exStyle));
             // The dialog manager converts position and size one by one.
             RECT want = expected.rect;
             MapDialogRect(options, &want);
             RECT got;
             GetWindowRect(child, &got);
             MapWindowPoints(nullptr, options, reinterpret_cast<POINT*>(&got), 2);
-            EXPECT_EQ((std::vector<LONG>{ got.left, got.top, got.right - got.left, got.bottom - got.top }),
+            EXPECT_EQ((std::vector<LONG>{ got.left, got.top, got.right - got.left,
+                                          got.bottom - got.top }),
                       (std::vector<LONG>{ want.left, want.top, want.right, want.bottom }));
         }
         EXPECT_EQ(row, std::size(kTemplate));
@@ -304,7 +310,8 @@ TEST_F(OptionsDialogTest, ApplyWritesTheBoxesLikeAtoiAndCancelKeepsIt)
             SetText(options, IDC_EDIT_KUKU_SOUND, std::string("sound ") + c.text);
             SetText(options, IDC_EDIT_UP_STR, std::string("up ") + c.text);
             SetText(options, IDC_EDIT_DOWN_STR, std::string("down ") + c.text);
-            CheckDlgButton(options, IDC_CHECK_DIGITAL_PANEL, c.number == 0 ? BST_CHECKED : BST_UNCHECKED);
+            CheckDlgButton(options, IDC_CHECK_DIGITAL_PANEL,
+                           c.number == 0 ? BST_CHECKED : BST_UNCHECKED);
             Click(options, IDC_BUTTON_APPLY);
             EXPECT_TRUE(IsWindowVisible(options));
             EXPECT_EQ(clock.m_nKukuType, c.number);
@@ -385,7 +392,8 @@ TEST_F(OptionsDialogTest, PlayButtonShowsTheBitmapAndPlaysTheBox)
     clock.m_strKukuSound = "applied.wav";
     OpenOptions({ [&](HWND options) {
         const HWND play = GetDlgItem(options, IDC_BUTTON_PLAY);
-        const HBITMAP image = reinterpret_cast<HBITMAP>(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        const HBITMAP image =
+            reinterpret_cast<HBITMAP>(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0));
         BITMAP bm{};
         ASSERT_TRUE(image != nullptr && GetObjectA(image, sizeof bm, &bm) == sizeof bm);
         EXPECT_EQ(bm.bmWidth, 10);
@@ -433,9 +441,11 @@ std::string WithoutTrailingBackslash(std::string path)
 TEST_F(OptionsDialogTest, BrowseStartsBesideTheDocumentsAndFillsTheBox)
 {
     char documents[MAX_PATH] = "";
-    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents),
+              S_OK);
     char parent[MAX_PATH] = "";
-    GetFullPathNameA((WithoutTrailingBackslash(documents) + "\\..").c_str(), MAX_PATH, parent, nullptr);
+    GetFullPathNameA((WithoutTrailingBackslash(documents) + "\\..").c_str(), MAX_PATH, parent,
+                     nullptr);
     dir.Write("chime.wav", "RIFF");
     g_fileToChoose = dir.File("chime.wav");
     g_openFolder.clear();
