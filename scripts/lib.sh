@@ -71,7 +71,8 @@ zt_build_all() {
     zt_build_tree "$ZT_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ZT_ROOT/cmake/mingw-x86_64.cmake"
     local exe
     for exe in win32/zentim.exe win64/zentim.exe win32/zentim_win_tests.exe \
-        win64/zentim_win_tests.exe native/tests/unit/zentim_unit_tests; do
+        win64/zentim_win_tests.exe win32/tests/unit/zentim_unit_tests.exe \
+        win64/tests/unit/zentim_unit_tests.exe native/tests/unit/zentim_unit_tests; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
     done
 }
