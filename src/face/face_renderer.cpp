@@ -10,9 +10,9 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kPanelBox = RGB(153, 102, 10);
 const COLORREF kPanelDigits = RGB(255, 102, 51);
 
-CFont MakeFont(const FontSpec& spec, const char* face)
+CFont MakeFont(const FontSpec& font, const char* face)
 {
-    return CFont(CreateFontA(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+    return CFont(CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,
                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, face));
 }
