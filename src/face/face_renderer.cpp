@@ -29,11 +29,17 @@ void PutText(HDC dc, Point at, const std::string& text)
     TextOutA(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
 }
 
+// With the pen already chosen.
+void Stroke(HDC dc, const Line& line)
+{
+    MoveToEx(dc, line.from.x, line.from.y, nullptr);
+    LineTo(dc, line.to.x, line.to.y);
+}
+
 void DrawLine(HDC dc, HPEN pen, const Line& line)
 {
     CSelectObject select(dc, pen);
-    MoveToEx(dc, line.from.x, line.from.y, nullptr);
-    LineTo(dc, line.to.x, line.to.y);
+    Stroke(dc, line);
 }
 
 } // namespace
@@ -81,8 +87,15 @@ void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
         SetBkMode(dc, OPAQUE);
     }
 
-    for (const ScaleMark& mark : g.marks)
-        DrawLine(dc, mark.major ? mediumWhite : thinWhite, mark.line);
+    // One pen selection per kind of mark rather than per mark: the marks
+    // never cross, and the selections were a third of the frame's time.
+    for (const bool major : { false, true }) {
+        CSelectObject pen(dc, major ? mediumWhite : thinWhite);
+        for (const ScaleMark& mark : g.marks) {
+            if (mark.major == major)
+                Stroke(dc, mark.line);
+        }
+    }
     DrawLine(dc, thickWhite, g.hourHand.white);
     DrawLine(dc, black, g.hourHand.black);
     DrawLine(dc, mediumWhite, g.minuteHand.white);
