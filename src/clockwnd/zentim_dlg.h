@@ -2,6 +2,7 @@
 // a second, chimes, and loads and saves the settings file.
 #pragma once
 
+#include "face/chime_rule.h"
 #include "face/clock_time.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
@@ -57,7 +58,8 @@ private:
 
     void DoFirstPaintWork();
     void MakeTopmost();
-    void CheckKuku(int minute, int second);
+    // Flashes the window and plays the sound when a chime is due at time.
+    void CheckKuku(const face::ClockTime& time);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.
     void ApplySavedRect(const std::string& sizeText);
@@ -68,4 +70,5 @@ private:
     double m_dRadius = 0;
     std::string m_strTrayTip;
     TimeSource m_pfnTimeSource = &ReadLocalTime;
+    face::ChimeLatch m_kukuLatch;
 };
