@@ -13,12 +13,13 @@ bool ChimeLatch::ClaimChime(const ClockTime& time, int interval)
         return false;
     if (!IsDueMinute(time.minute, interval))
         return false;
-    // Floor, not truncation, so that the minute before 1970 is not merged
-    // with the first one after it.
-    const std::int64_t minute = time.seconds / 60 - (time.seconds % 60 < 0 ? 1 : 0);
-    if (minute == m_nLastChimedMinute)
+    // Counted from the local second, not from whole minutes of calendar
+    // time: a zone's offset from UTC need not be whole minutes, and then
+    // the first seconds of one local minute straddle two UTC minutes.
+    const std::int64_t minuteStart = time.seconds - time.second;
+    if (minuteStart == m_nLastChimedMinuteStart)
         return false;
-    m_nLastChimedMinute = minute;
+    m_nLastChimedMinuteStart = minuteStart;
     return true;
 }
 

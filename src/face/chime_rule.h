@@ -27,9 +27,10 @@ public:
     bool ClaimChime(const ClockTime& time, int interval);
 
 private:
-    // Minutes since 1970 rather than minute of the hour, so that the same
-    // minute an hour later chimes again. Below any real time at first.
-    std::int64_t m_nLastChimedMinute = INT64_MIN;
+    // The calendar time at which that minute began, rather than its minute
+    // of the hour, so that the same minute an hour later chimes again.
+    // Below any real time at first.
+    std::int64_t m_nLastChimedMinuteStart = INT64_MIN;
 };
 
 } // namespace face

@@ -71,12 +71,14 @@ TEST(ChimeRule, UnreadableMinuteIsNeverDue)
 
 namespace {
 
-// 2026-03-02 00:00:00, with local time taken as UTC.
+// 2026-03-02 00:00:00 UTC.
 constexpr std::int64_t kMidnight = 1772409600;
 
-face::ClockTime At(int hour, int minute, int second)
+// A local time of that day in a zone offsetSeconds ahead of UTC.
+face::ClockTime At(int hour, int minute, int second, int offsetSeconds = 0)
 {
-    return { kMidnight + hour * 3600 + minute * 60 + second, true, hour, minute, second };
+    return { kMidnight + hour * 3600 + minute * 60 + second - offsetSeconds, true, hour, minute,
+             second };
 }
 
 const face::ClockTime kUnreadable{ kMidnight + 12 * 3600 + 15 * 60, false, -1, -1, -1 };
@@ -129,6 +131,9 @@ TEST(ChimeRule, EachDueMinuteChimesOnceEarlyInTheMinute)
           { { At(12, 30, 0), 15, true }, { At(12, 30, 2), 30, false } } },
         { "interval changed to one due this minute",
           { { At(12, 30, 1), 7, false }, { At(12, 30, 2), 15, true } } },
+        { "zone offsets not whole minutes",
+          { { At(12, 15, 0, 2), 15, true }, { At(12, 15, 3, 2), 15, false },
+            { At(12, 30, 3, -56), 15, true }, { At(12, 30, 4, -56), 15, false } } },
         { "clock set back within the minute",
           { { At(12, 15, 3), 15, true }, { At(12, 14, 58), 15, false },
             { At(12, 15, 0), 15, false } } },
