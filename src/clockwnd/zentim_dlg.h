@@ -25,6 +25,9 @@ public:
     // Reads zentim.ini into the settings and moves the window; reports
     // failures in one message box.
     void LoadOptions();
+    // Writes the window's normal rectangle and the settings to zentim.ini;
+    // confirms or lists the failed writes in one message box.
+    void SaveOptions();
 
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
@@ -55,9 +58,13 @@ private:
     void OnClose();
     void OnMenuExit();
     void OnMenuLoadOptions();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void OnMenuSaveOptions();
 
     void DoFirstPaintWork();
     void MakeTopmost();
+    // Timer 0 fires just after each second boundary.
+    void ArmClockTimer();
     // Flashes the window and plays the sound when a chime is due at time.
     void CheckKuku(const face::ClockTime& time);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when

@@ -78,10 +78,10 @@ constexpr std::int64_t kMidnight = 1772409600;
 face::ClockTime At(int hour, int minute, int second, int offsetSeconds = 0)
 {
     return { kMidnight + hour * 3600 + minute * 60 + second - offsetSeconds, true, hour, minute,
-             second };
+             second, 0 };
 }
 
-const face::ClockTime kUnreadable{ kMidnight + 12 * 3600 + 15 * 60, false, -1, -1, -1 };
+const face::ClockTime kUnreadable{ kMidnight + 12 * 3600 + 15 * 60, false, -1, -1, -1, 0 };
 
 struct Pass {
     face::ClockTime time;

@@ -1,6 +1,6 @@
-#include "clockwnd/zentim_dlg.h"
-#include "framework/winapp.h"
-#include "win_test_support.h"
+// The interval chime as the clock window runs it: flashes by maximising
+// and restoring the window, then the sound, once per due minute.
+#include "clock_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ face::ClockTime Now() { return g_now; }
 // 2026-03-02 at the given local time (taken as UTC).
 face::ClockTime At(int hour, int minute, int second)
 {
-    return { 1772409600 + hour * 3600 + minute * 60 + second, true, hour, minute, second };
+    return { 1772409600 + hour * 3600 + minute * 60 + second, true, hour, minute, second, 0 };
 }
 
 struct SizeEvent {
@@ -54,18 +54,14 @@ private:
     HHOOK m_hook;
 };
 
-bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
-
 class Chime : public testing::Test {
 protected:
     Chime()
     {
-        AfxGetApp()->m_pMainWnd = &m_dlg;
         g_now = At(12, 14, 50);
         m_dlg.SetTimeSource(&Now);
         m_dlg.m_nKukuType = 15;
     }
-    ~Chime() override { AfxGetApp()->m_pMainWnd = nullptr; }
 
     wintest::ScratchDir m_dir;
     CZentimDlg m_dlg;
@@ -81,7 +77,7 @@ TEST_F(Chime, FlashesMaximiseAndRestoreTheWindowOncePerMinute)
     RECT before{}, after{};
     bool visible = false, zoomed = true, iconic = true;
     std::size_t sizesAfterSecondPass = 0;
-    wintest::RunModalScript(m_dlg, [&] {
+    wintest::RunClock(m_dlg, [&] {
         m_dlg.GetWindowRect(&before);
         SizeRecorder recorder(m_dlg.m_hWnd);
         g_now = At(12, 15, 0);
@@ -114,7 +110,7 @@ TEST_F(Chime, FlashesMaximiseAndRestoreTheWindowOncePerMinute)
     EXPECT_TRUE(visible);
     EXPECT_FALSE(zoomed);
     EXPECT_FALSE(iconic);
-    EXPECT_TRUE(SameRect(before, after));
+    EXPECT_EQ(after, before);
     EXPECT_EQ(sizesAfterSecondPass, sizes.size()) << "the minute chimed twice";
 }
 
@@ -125,7 +121,7 @@ TEST_F(Chime, WithoutFlashesOnlyTheSoundIsTried)
         int count;
         face::ClockTime time;
     } cases[] = { { 0, At(12, 15, 0) }, { -2, At(12, 30, 0) } };
-    wintest::RunModalScript(m_dlg, [&] {
+    wintest::RunClock(m_dlg, [&] {
         for (const auto& c : cases) {
             m_dlg.m_nKukuFlashCount = c.count;
             SizeRecorder recorder(m_dlg.m_hWnd);
@@ -143,7 +139,7 @@ TEST_F(Chime, FlashBringsBackAClockHiddenInTheNotificationArea)
     m_dlg.m_nKukuFlashCount = 1;
     RECT before{}, after{};
     bool hidden = false, visible = false, zoomed = true, iconic = true;
-    wintest::RunModalScript(m_dlg, [&] {
+    wintest::RunClock(m_dlg, [&] {
         m_dlg.GetWindowRect(&before);
         m_dlg.ShowWindow(SW_MINIMIZE);
         m_dlg.ShowWindow(SW_HIDE);
@@ -159,5 +155,5 @@ TEST_F(Chime, FlashBringsBackAClockHiddenInTheNotificationArea)
     EXPECT_TRUE(visible);
     EXPECT_FALSE(zoomed);
     EXPECT_FALSE(iconic);
-    EXPECT_TRUE(SameRect(before, after));
+    EXPECT_EQ(after, before);
 }
