@@ -94,7 +94,7 @@ TEST_F(Chime, FlashesMaximiseAndRestoreTheWindowOncePerMinute)
         sizesAfterSecondPass = g_sizes.size();
     });
 
-    const std::vector<WPARAM> expected{ SIZE_MAXIMIZED, SIZE_RESTORED, SIZE_MAXIMIZED,
+    const std::vector<WPARAM> expected{ SIZE_MAXIMIZED, SIZE_RESTORED,  SIZE_MAXIMIZED,
                                         SIZE_RESTORED,  SIZE_MAXIMIZED, SIZE_RESTORED };
     std::vector<WPARAM> types;
     for (const SizeEvent& size : sizes)
