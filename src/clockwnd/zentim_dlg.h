@@ -1,5 +1,7 @@
 // CZentimDlg: the clock window. It owns every setting, draws the face once
-// a second, chimes, and loads and saves the settings file.
+// a second, chimes, loads and saves the settings file, and is dragged,
+// resized, minimised into the notification area and driven from its menu.
+// WM_TRAY_NOTIFY: the message its notification-area icon sends it.
 #pragma once
 
 #include "face/clock_time.h"
@@ -7,6 +9,10 @@
 #include "framework/menu.h"
 
 #include <string>
+
+// Callback message of the notification-area icon; it carries the mouse
+// message that happened over the icon in lParam.
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 
 class CZentimDlg : public CDialog {
 public:
@@ -24,6 +30,10 @@ public:
     // Reads zentim.ini into the settings and moves the window; reports
     // failures in one message box.
     void LoadOptions();
+
+    // Keys: Enter does nothing, Escape minimises, Up and Down grow and
+    // shrink the window by one pixel per side.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
@@ -46,6 +56,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     const CMessageMapEntry* GetMessageMap() const override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void OnPaint();
@@ -55,12 +66,31 @@ private:
     void OnMenuExit();
     void OnMenuLoadOptions();
 
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnRButtonDown(UINT nFlags, POINT point);
+    void OnMove(int x, int y);
+    void OnSizing(UINT fwSide, RECT* pRect);
+    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnMenuMinimize();
+    void OnMenuRestore();
+    void OnMenuMaximize();
+
     void DoFirstPaintWork();
     void MakeTopmost();
     void CheckKuku(int minute, int second);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.
     void ApplySavedRect(const std::string& sizeText);
+    // Grows (+1) or shrinks (-1) the window by one pixel per side around
+    // its centre, within the bounds of the arrow keys.
+    void ResizeByArrowKey(int delta);
+    // The notification-area icon, identified by this window and id 0.
+    bool AddTrayIcon();
+    void DeleteTrayIcon();
+    void OnTaskbarCreated();
 
     HICON m_hIcon;
     bool m_bFirstPaintDone = false;
@@ -68,4 +98,8 @@ private:
     double m_dRadius = 0;
     std::string m_strTrayTip;
     TimeSource m_pfnTimeSource = &ReadLocalTime;
+    // Set while the clock is hidden behind its notification-area icon.
+    bool m_bTrayIconAdded = false;
+    // The shell broadcasts this when it (re)starts; its icons are gone then.
+    const UINT m_nMsgTaskbarCreated;
 };
