@@ -2,13 +2,17 @@
 
 #include "framework/gdi.h"
 #include "res/resource.h"
+#include "clockwnd/tick_schedule.h"
 #include "settings/settings_text.h"
 
 #include <time.h>
 
 namespace {
 constexpr UINT_PTR kClockTimer = 0;
-constexpr UINT kClockPeriodMs = 1000;
+
+// FILETIME counts 100 ns steps from 1601; the C library counts from 1970.
+constexpr long long kFiletimeUnixEpoch = 116444736000000000LL;
+constexpr long long kFiletimeStepsPerMs = 10000;
 } // namespace
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
@@ -31,6 +35,7 @@ ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
 ON_COMMAND(ID_MENU_MINIMIZE, OnMenuMinimize)
 ON_COMMAND(ID_MENU_MAXIMIZE, OnMenuMaximize)
 ON_COMMAND(ID_MENU_RESTORE, OnMenuRestore)
+ON_COMMAND(ID_MENU_SAVE_OPTIONS, OnMenuSaveOptions)
 ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
 ON_WM_LBUTTONUP()
 ON_WM_MOVE()
@@ -38,12 +43,18 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_SIZE()
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 face::ClockTime CZentimDlg::ReadLocalTime()
 {
-    const __time64_t now = _time64(nullptr);
-    face::ClockTime time{ now, false, -1, -1, -1 };
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    const long long sinceUnixEpochMs =
+        ((static_cast<long long>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) - kFiletimeUnixEpoch) /
+        kFiletimeStepsPerMs;
+    const __time64_t now = sinceUnixEpochMs / 1000;
+    face::ClockTime time{ now, false, -1, -1, -1, static_cast<int>(sinceUnixEpochMs % 1000) };
     if (const tm* local = _localtime64(&now)) {
         time.valid = true;
         time.hour = local->tm_hour;
@@ -70,7 +81,7 @@ BOOL CZentimDlg::OnInitDialog()
     m_strIniPath = settings::BuildIniPath(m_strIniDir);
 
     m_menuPopup.LoadMenu(IDR_POPUP_MENU);
-    SetTimer(m_hWnd, kClockTimer, kClockPeriodMs, nullptr);
+    ArmClockTimer();
     return TRUE;
 }
 
@@ -113,9 +124,18 @@ HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == kClockTimer)
+    if (nIDEvent == kClockTimer) {
         DrawClock();
+        ArmClockTimer();
+    }
     Default();
+}
+
+void CZentimDlg::ArmClockTimer()
+{
+    // Re-arming the same timer identifier replaces its period.
+    const int delay = clockwnd::DelayToNextTickMs(m_pfnTimeSource().millisecond);
+    SetTimer(m_hWnd, kClockTimer, static_cast<UINT>(delay), nullptr);
 }
 
 void CZentimDlg::SetRoundRegion()
@@ -128,8 +148,22 @@ void CZentimDlg::SetRoundRegion()
         region.Detach();
 }
 
+LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    // Moved to a monitor of another scale: take the size the system
+    // suggests, so the clock keeps its physical size, and clip it anew.
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(&m_rcWindow);
+    SetRoundRegion();
+    return 0;
+}
+
 void CZentimDlg::OnClose() { Default(); }
 
 void CZentimDlg::OnMenuExit() { DestroyWindow(); }
 
 void CZentimDlg::OnMenuLoadOptions() { LoadOptions(); }
+
+void CZentimDlg::OnMenuSaveOptions() { SaveOptions(); }

@@ -30,6 +30,9 @@ public:
     // Reads zentim.ini into the settings and moves the window; reports
     // failures in one message box.
     void LoadOptions();
+    // Writes the window's normal rectangle and the settings to zentim.ini;
+    // confirms or lists the failed writes in one message box.
+    void SaveOptions();
 
     // Keys: Enter does nothing, Escape minimises, Up and Down grow and
     // shrink the window by one pixel per side.
@@ -65,6 +68,8 @@ private:
     void OnClose();
     void OnMenuExit();
     void OnMenuLoadOptions();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void OnMenuSaveOptions();
 
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnLButtonUp(UINT nFlags, POINT point);
@@ -80,6 +85,8 @@ private:
 
     void DoFirstPaintWork();
     void MakeTopmost();
+    // Timer 0 fires just after each second boundary.
+    void ArmClockTimer();
     void CheckKuku(int minute, int second);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.

@@ -14,6 +14,7 @@ struct ClockTime {
     int hour;             // 0..23, or -1
     int minute;           // 0..59, or -1
     int second;           // 0..59 (60 in a leap second), or -1
+    int millisecond;      // 0..999 into the current second
 };
 
 // "HH:MM" of a valid time, "Invalid DateTime" otherwise.

@@ -9,6 +9,7 @@ namespace {
 // full-precision values move some hand ends by a pixel.
 constexpr double kPi = 3.1415926535;
 constexpr double kDegree = 0.005555555555555556;
+constexpr double kRadian = kPi * kDegree;
 constexpr double kOneSixtieth = 0.016666666666666666;
 
 int Trunc(double v) { return static_cast<int>(v); }
@@ -20,7 +21,7 @@ Line Radial(int cx, int cy, double angle, double r) { return { { cx, cy }, DialP
 Point DialPoint(int cx, int cy, double angle, double r)
 {
     const double drawing = angle > 90 ? angle - 90 : angle + 270;
-    const double theta = drawing * (kPi * kDegree);
+    const double theta = drawing * kRadian;
     return { cx + Trunc(r * std::cos(theta)), cy + Trunc(r * std::sin(theta)) };
 }
 
@@ -37,17 +38,20 @@ FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, in
 
     for (int i = 0; i < 60; ++i) {
         const bool major = i % 5 == 0;
-        const double inset = major ? 7 : 3;
-        g.marks[i] = { { DialPoint(g.cx, g.cy, 6.0 * i, r - inset), DialPoint(g.cx, g.cy, 6.0 * i, r) },
-                       major };
+        const double angle = 6.0 * i;
+        const double inner = r - (major ? 7 : 3);
+        g.marks[i] = { { DialPoint(g.cx, g.cy, angle, inner), DialPoint(g.cx, g.cy, angle, r) }, major };
     }
 
     const int hour12 = hour > 12 ? hour - 12 : hour;
     const double hourAngle = (hour12 + minute * kOneSixtieth) * 30;
-    g.hourHand = { Radial(g.cx, g.cy, hourAngle, 0.7 * r), Radial(g.cx, g.cy, hourAngle, 0.7 * r + 4) };
+    const double hourLength = 0.7 * r;
+    g.hourHand = { Radial(g.cx, g.cy, hourAngle, hourLength),
+                   Radial(g.cx, g.cy, hourAngle, hourLength + 4) };
     const double minuteAngle = (minute + second * kOneSixtieth) * 6;
-    g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, 0.9 * r),
-                     Radial(g.cx, g.cy, minuteAngle, 0.9 * r + 2) };
+    const double minuteLength = 0.9 * r;
+    g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, minuteLength),
+                     Radial(g.cx, g.cy, minuteAngle, minuteLength + 2) };
     g.secondHand = Radial(g.cx, g.cy, second * 6.0, r);
 
     const int n = Trunc(0.15 * r);

@@ -22,9 +22,13 @@ std::optional<std::string> ReadText(const std::string& path, const char* section
     return std::string(buffer);
 }
 
+// Not GetPrivateProfileInt: it takes numbers beyond 32 bits modulo 2^32,
+// so that digital_panel=4294967297 would turn the panel on. These saturate,
+// as the saved rectangle's numbers do.
 int ReadInt(const std::string& path, const char* section, const char* key)
 {
-    return static_cast<int>(GetPrivateProfileIntA(section, key, 0, path.c_str()));
+    const std::optional<std::string> text = ReadText(path, section, key);
+    return text ? settings::ParseLeadingInt(*text) : 0;
 }
 
 // Empty values that are present are valid settings (saving writes empty

@@ -11,6 +11,10 @@ constexpr int kMinWindowSide = 32;
 
 struct ScreenRect {
     std::int64_t left, top, right, bottom;
+    bool operator==(const ScreenRect& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
 };
 
 // Whether a saved rectangle may be applied at all (64-bit, so that edges

@@ -43,8 +43,9 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
 {
     CDialog* dlg = g_scriptedDialog;
     // The modal loop shows the dialog once its queue runs empty; start only
-    // then, as a user would.
-    if (dlg->m_hWnd != nullptr && !IsWindowVisible(dlg->m_hWnd))
+    // then, and not while a message box of its own disables it, as a user
+    // would.
+    if (dlg->m_hWnd != nullptr && (!IsWindowVisible(dlg->m_hWnd) || !IsWindowEnabled(dlg->m_hWnd)))
         return;
     KillTimer(nullptr, id);
     (*g_script)();
@@ -103,6 +104,111 @@ bool ScratchDir::Read(const std::string& name, std::string* content) const
         return false;
     content->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
+}
+
+namespace {
+MessageBoxWatcher* g_watcher = nullptr;
+
+std::string WindowText(HWND wnd)
+{
+    char text[4096] = "";
+    GetWindowTextA(wnd, text, sizeof text);
+    return text;
+}
+
+BOOL CALLBACK FindIconStatic(HWND child, LPARAM found)
+{
+    char cls[16] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+// The box's icon, told by comparing with the shared system icons that
+// MessageBox shows. The control's identifier differs between Windows and
+// Wine, so it is found by its style.
+UINT IconType(HWND box)
+{
+    HWND iconStatic = nullptr;
+    EnumChildWindows(box, &FindIconStatic, reinterpret_cast<LPARAM>(&iconStatic));
+    if (iconStatic == nullptr)
+        return 0;
+    const HICON icon = reinterpret_cast<HICON>(SendMessageA(iconStatic, STM_GETICON, 0, 0));
+    const struct {
+        LPCSTR id;
+        UINT type;
+    } known[] = { { IDI_HAND, MB_ICONERROR },
+                  { IDI_EXCLAMATION, MB_ICONWARNING },
+                  { IDI_ASTERISK, MB_ICONINFORMATION },
+                  { IDI_QUESTION, MB_ICONQUESTION } };
+    for (const auto& k : known) {
+        if (icon == LoadIconA(nullptr, k.id))
+            return k.type;
+    }
+    return 0;
+}
+} // namespace
+
+MessageBoxWatcher::MessageBoxWatcher(const CWnd& dialogUnderTest)
+    : m_dialog(dialogUnderTest), m_timer(SetTimer(nullptr, 0, 20, &OnTimer))
+{
+    g_watcher = this;
+}
+
+MessageBoxWatcher::~MessageBoxWatcher()
+{
+    KillTimer(nullptr, m_timer);
+    g_watcher = nullptr;
+}
+
+void MessageBoxWatcher::HoldOpenUntil(std::function<bool()> ready, DWORD limitMs)
+{
+    m_ready = std::move(ready);
+    m_limitMs = limitMs;
+}
+
+void CALLBACK MessageBoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_watcher != nullptr)
+        g_watcher->Look();
+}
+
+BOOL CALLBACK MessageBoxWatcher::OnThreadWindow(HWND wnd, LPARAM self)
+{
+    MessageBoxWatcher& watcher = *reinterpret_cast<MessageBoxWatcher*>(self);
+    char cls[16] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    if (wnd == watcher.m_dialog.m_hWnd || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(wnd))
+        return TRUE;
+    for (HWND open : watcher.m_open) {
+        if (open == wnd)
+            return TRUE;
+    }
+    watcher.m_open.push_back(wnd);
+    watcher.m_boxes.push_back({ WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), IconType(wnd) });
+    return TRUE;
+}
+
+void MessageBoxWatcher::Look()
+{
+    const size_t openBefore = m_open.size();
+    EnumThreadWindows(GetCurrentThreadId(), &OnThreadWindow, reinterpret_cast<LPARAM>(this));
+    if (m_open.empty())
+        return;
+    if (openBefore == 0)
+        m_heldSince = GetTickCount();
+    if (m_ready && !m_ready() && GetTickCount() - m_heldSince < m_limitMs)
+        return;
+    // Newest first: an inner box must end before the loop of the one
+    // under it can.
+    const std::vector<HWND> open(m_open.rbegin(), m_open.rend());
+    m_open.clear();
+    for (HWND box : open) {
+        if (IsWindow(box))
+            SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
 }
 
 } // namespace wintest

@@ -260,9 +260,9 @@ TEST_F(WindowHandling, PopupMenuOpensAtThePointerWithMaximizeGrayed)
 {
     const UINT off = MF_GRAYED | MF_DISABLED;
     const std::pair<UINT, UINT> expected[] = {
-        { ID_MENU_MINIMIZE, 0 },     { ID_MENU_RESTORE, 0 },      { ID_MENU_MAXIMIZE, off },
-        { 0, MF_SEPARATOR },         { ID_MENU_OPTIONS, 0 },      { ID_MENU_SAVE_OPTIONS, 0 },
-        { ID_MENU_LOAD_OPTIONS, 0 }, { 0, MF_SEPARATOR },         { ID_MENU_EXIT, 0 },
+        { ID_MENU_MINIMIZE, 0 },     { ID_MENU_RESTORE, 0 }, { ID_MENU_MAXIMIZE, off },
+        { 0, MF_SEPARATOR },         { ID_MENU_OPTIONS, 0 }, { ID_MENU_SAVE_OPTIONS, 0 },
+        { ID_MENU_LOAD_OPTIONS, 0 }, { 0, MF_SEPARATOR },    { ID_MENU_EXIT, 0 },
     };
     g_tracked = TrackedMenu{};
     Run([&] {
@@ -295,10 +295,8 @@ TEST_F(WindowHandling, MenuCommandsAndTheRectangleTheyLeave)
         State state;
     };
     const Step steps[] = {
-        { ID_MENU_MAXIMIZE, State::Maximised },
-        { ID_MENU_RESTORE, State::Normal },
-        { ID_MENU_MINIMIZE, State::InTray },
-        { ID_MENU_LOAD_OPTIONS, State::InTray },
+        { ID_MENU_MAXIMIZE, State::Maximised }, { ID_MENU_RESTORE, State::Normal },
+        { ID_MENU_MINIMIZE, State::InTray },    { ID_MENU_LOAD_OPTIONS, State::InTray },
         { ID_MENU_RESTORE, State::Normal },
     };
     Run([&] {

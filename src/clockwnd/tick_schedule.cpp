@@ -1,0 +1,13 @@
+#include "clockwnd/tick_schedule.h"
+
+namespace clockwnd {
+
+int DelayToNextTickMs(int millisecond)
+{
+    // Without a usable reading, fall back to a plain one-second period.
+    if (millisecond < 0 || millisecond > 999)
+        millisecond = 0;
+    return 1000 - millisecond + kTickSlackMs;
+}
+
+} // namespace clockwnd

@@ -1,0 +1,42 @@
+// Helpers for the tests of the clock window:
+//   RunClock              - runs a CZentimDlg as the program's main window;
+//   IsSameArea, IsClippedToClockEllipse - regions, and the window's own;
+//   CentredTemplateRect   - where the window stands when nothing moved it;
+//   SettingsFileState     - zentim.ini's bytes and last-write time;
+//   RECT comparison and printing for EXPECT_EQ.
+#pragma once
+
+#include "clockwnd/zentim_dlg.h"
+#include "win_test_support.h"
+
+#include <ostream>
+
+bool operator==(const RECT& a, const RECT& b);
+void PrintTo(const RECT& rect, std::ostream* os);
+
+namespace wintest {
+
+// Makes dlg the application's main window, as the program does, and runs
+// it with RunModalScript.
+INT_PTR RunClock(CZentimDlg& dlg, const std::function<void()>& script);
+
+// Whether two regions cover the same pixels.
+bool IsSameArea(HRGN a, HRGN b);
+
+// Clipped to the ellipse (3, 5)-(W - 3, H - 3) of the window's own size.
+bool IsClippedToClockEllipse(HWND wnd);
+
+// The template's size, centred on the primary work area.
+RECT CentredTemplateRect(HWND wnd);
+
+struct FileState {
+    bool exists;
+    std::string bytes;
+    FILETIME written;
+    bool operator==(const FileState& o) const;
+};
+void PrintTo(const FileState& state, std::ostream* os);
+
+FileState SettingsFileState(const ScratchDir& dir);
+
+} // namespace wintest
