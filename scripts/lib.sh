@@ -80,7 +80,8 @@ zt_build_all() {
     zt_build_source_tree "$ZT_ROOT/tests/fuzz" "$ZT_BUILD/fuzz" -DCMAKE_CXX_COMPILER=clang++
     local exe
     for exe in win32/zentim.exe win64/zentim.exe win32/zentim_win_tests.exe \
-        win64/zentim_win_tests.exe win32/tests/unit/zentim_unit_tests.exe \
+        win64/zentim_win_tests.exe win32/zentim_leak_tests.exe win64/zentim_leak_tests.exe \
+        win32/tests/unit/zentim_unit_tests.exe \
         win64/tests/unit/zentim_unit_tests.exe native/tests/unit/zentim_unit_tests \
         fuzz/settings_text_fuzz; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
