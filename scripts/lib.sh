@@ -1,5 +1,6 @@
-# Shared by scripts/build, scripts/run and scripts/test: the packages they
-# need, the three build trees, a virtual X screen and the Wine prefix.
+# Shared by scripts/build, scripts/run, scripts/test and scripts/bench: the
+# packages they need, the three build trees, a virtual X screen and the Wine
+# prefix.
 # Sourced, not run; every name is prefixed zt_ or ZT_.
 # Settable from outside: ZENTIM_BUILD_DIR (default build/), ZENTIM_JOBS
 # (default 2), ZENTIM_WINEPREFIX (default build/wine/prefix).
@@ -18,6 +19,8 @@ ZT_BUILD_PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-i686
 ZT_WINE_PACKAGES=(wine wine32:i386 wine64 xvfb xauth xdotool x11-utils imagemagick
                   fonts-liberation)
 ZT_TEST_PACKAGES=(faketime python3 python3-pytest python3-pil openbox x11-apps)
+# xclock (x11-apps) is the benchmark's peer; Xlib watches the clock's pixels.
+ZT_BENCH_PACKAGES=(python3-xlib)
 # libFuzzer comes with clang's runtime libraries, not with clang itself.
 ZT_FUZZ_PACKAGES=(clang libclang-rt-dev)
 
@@ -83,7 +86,7 @@ zt_build_all() {
         win64/zentim_win_tests.exe win32/zentim_leak_tests.exe win64/zentim_leak_tests.exe \
         win32/tests/unit/zentim_unit_tests.exe \
         win64/tests/unit/zentim_unit_tests.exe native/tests/unit/zentim_unit_tests \
-        fuzz/settings_text_fuzz; do
+        win32/zentim_bench.exe win64/zentim_bench.exe fuzz/settings_text_fuzz; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
     done
 }

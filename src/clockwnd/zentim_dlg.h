@@ -2,6 +2,7 @@
 // a second, chimes, and loads and saves the settings file.
 #pragma once
 
+#include "face/chime_rule.h"
 #include "face/clock_time.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
@@ -64,7 +65,8 @@ private:
     void MakeTopmost();
     // Timer 0 fires just after each second boundary.
     void ArmClockTimer();
-    void CheckKuku(int minute, int second);
+    // Flashes the window and plays the sound when a chime is due at time.
+    void CheckKuku(const face::ClockTime& time);
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.
     void ApplySavedRect(const std::string& sizeText);
@@ -75,4 +77,5 @@ private:
     double m_dRadius = 0;
     std::string m_strTrayTip;
     TimeSource m_pfnTimeSource = &ReadLocalTime;
+    face::ChimeLatch m_kukuLatch;
 };

@@ -6,7 +6,7 @@
 void CZentimDlg::DrawClock()
 {
     const face::ClockTime handsTime = m_pfnTimeSource();
-    CheckKuku(handsTime.minute, handsTime.second);
+    CheckKuku(handsTime);
     // Read again: a chime may have taken past the minute, and the panel
     // should say when the frame was really drawn.
     const std::string timeText = face::FormatTimeText(m_pfnTimeSource());

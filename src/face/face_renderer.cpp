@@ -10,9 +10,9 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kPanelBox = RGB(153, 102, 10);
 const COLORREF kPanelDigits = RGB(255, 102, 51);
 
-CFont MakeFont(const FontSpec& spec, const char* face)
+CFont MakeFont(const FontSpec& font, const char* face)
 {
-    return CFont(CreateFontA(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+    return CFont(CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,
                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, face));
 }
@@ -29,11 +29,17 @@ void PutText(HDC dc, Point at, const std::string& text)
     TextOutA(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
 }
 
+// With the pen already chosen.
+void Stroke(HDC dc, const Line& line)
+{
+    MoveToEx(dc, line.from.x, line.from.y, nullptr);
+    LineTo(dc, line.to.x, line.to.y);
+}
+
 void DrawLine(HDC dc, HPEN pen, const Line& line)
 {
     CSelectObject select(dc, pen);
-    MoveToEx(dc, line.from.x, line.from.y, nullptr);
-    LineTo(dc, line.to.x, line.to.y);
+    Stroke(dc, line);
 }
 
 } // namespace
@@ -81,8 +87,15 @@ void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
         SetBkMode(dc, OPAQUE);
     }
 
-    for (const ScaleMark& mark : g.marks)
-        DrawLine(dc, mark.major ? mediumWhite : thinWhite, mark.line);
+    // One pen selection per kind of mark rather than per mark: the marks
+    // never cross, and the selections were a third of the frame's time.
+    for (const bool major : { false, true }) {
+        CSelectObject pen(dc, major ? mediumWhite : thinWhite);
+        for (const ScaleMark& mark : g.marks) {
+            if (mark.major == major)
+                Stroke(dc, mark.line);
+        }
+    }
     DrawLine(dc, thickWhite, g.hourHand.white);
     DrawLine(dc, black, g.hourHand.black);
     DrawLine(dc, mediumWhite, g.minuteHand.white);

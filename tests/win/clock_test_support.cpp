@@ -15,6 +15,8 @@ void PrintTo(const RECT& rect, std::ostream* os)
 
 namespace wintest {
 
+face::ClockTime QuietTime() { return { 1700000030, true, 10, 8, 30, 0 }; }
+
 INT_PTR RunClock(CZentimDlg& dlg, const std::function<void()>& script)
 {
     AfxGetApp()->m_pMainWnd = &dlg;

@@ -1,5 +1,5 @@
 // Helpers for the tests of the clock window:
-//   RunClock              - runs a CZentimDlg as the program's main window;
+//   RunClock, QuietTime   - runs a CZentimDlg as the program's main window;
 //   IsSameArea, IsClippedToClockEllipse - regions, and the window's own;
 //   CentredTemplateRect   - where the window stands when nothing moved it;
 //   SettingsFileState     - zentim.ini's bytes and last-write time;
@@ -15,6 +15,10 @@ bool operator==(const RECT& a, const RECT& b);
 void PrintTo(const RECT& rect, std::ostream* os);
 
 namespace wintest {
+
+// A fixed time in the middle of a minute: no interval chime is ever due,
+// whatever settings a test loads.
+face::ClockTime QuietTime();
 
 // Makes dlg the application's main window, as the program does, and runs
 // it with RunModalScript.

@@ -49,6 +49,7 @@ void Load(const std::string& file, const std::function<void(const Loaded&)>& che
     dir.Write("zentim.ini", file);
     const wintest::FileState before = wintest::SettingsFileState(dir);
     CZentimDlg dlg;
+    dlg.SetTimeSource(&wintest::QuietTime);
     Loaded loaded{ dlg, {}, {}, {}, false, {} };
     {
         wintest::MessageBoxWatcher watcher(dlg);

@@ -16,6 +16,7 @@ struct Saved {
 Saved SaveFrom(const wintest::ScratchDir&, const std::function<void(CZentimDlg&)>& prepare)
 {
     CZentimDlg dlg;
+    dlg.SetTimeSource(&wintest::QuietTime);
     wintest::MessageBoxWatcher watcher(dlg);
     wintest::RunClock(dlg, [&] {
         prepare(dlg);
@@ -146,6 +147,7 @@ TEST(SaveOptions, WhatIsSavedLoadsBackUnchanged)
         });
 
         CZentimDlg loaded;
+        loaded.SetTimeSource(&wintest::QuietTime);
         wintest::MessageBoxWatcher watcher(loaded);
         wintest::RunClock(loaded, [] {});
         EXPECT_TRUE(watcher.Boxes().empty());

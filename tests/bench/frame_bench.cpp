@@ -1,0 +1,160 @@
+// zentim_bench: how long one clock-face frame takes, printed as one JSON
+// object a line for scripts/bench to read.
+//   render - ComputeFaceGeometry and RenderFace into a memory DC of the
+//            screen's format, pens, brushes and fonts made and deleted each
+//            frame as the clock does;
+//   window - the whole CZentimDlg::DrawClock on a real, shown clock window,
+//            and the queue run empty after it, which is when Wine puts the
+//            window's pixels on the X screen.
+// Each figure is the median over batches of the time per frame in the batch.
+// Arguments: --quick for fewer batches.
+#include "clock_test_support.h"
+
+#include "face/face_renderer.h"
+#include "framework/gdi.h"
+#include "framework/winapp.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CBenchApp : public CWinApp {
+public:
+    BOOL InitInstance() override { return FALSE; }
+} theBenchApp;
+
+double Seconds()
+{
+    static LARGE_INTEGER frequency;
+    if (frequency.QuadPart == 0)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Figures {
+    double median, fastest, slowest; // microseconds per frame, over batches
+    int batches, frames;
+};
+
+// Runs frame(i) in batches sized to take about batchMs each.
+Figures Measure(const std::function<void(int)>& frame, int batchCount, double batchMs)
+{
+    int next = 0;
+    const double warmStart = Seconds();
+    while (Seconds() - warmStart < 0.1 || next < 20)
+        frame(next++);
+    const double perFrame = (Seconds() - warmStart) / next;
+    const int batchSize = std::max(10, static_cast<int>(batchMs / 1000 / perFrame));
+
+    std::vector<double> perBatch;
+    for (int b = 0; b < batchCount; ++b) {
+        const double start = Seconds();
+        for (int i = 0; i < batchSize; ++i)
+            frame(next++);
+        GdiFlush();
+        perBatch.push_back((Seconds() - start) * 1e6 / batchSize);
+    }
+    std::sort(perBatch.begin(), perBatch.end());
+    const size_t n = perBatch.size();
+    const double median = n % 2 ? perBatch[n / 2] : (perBatch[n / 2 - 1] + perBatch[n / 2]) / 2;
+    return { median, perBatch.front(), perBatch.back(), batchCount, batchCount * batchSize };
+}
+
+void Print(const char* what, int size, const char* scene, const Figures& f)
+{
+    std::printf("{\"what\": \"%s\", \"size\": %d, \"scene\": \"%s\", \"us_per_frame\": %.2f, "
+                "\"fastest_batch\": %.2f, \"slowest_batch\": %.2f, \"batches\": %d, "
+                "\"frames\": %d}\n",
+                what, size, scene, f.median, f.fastest, f.slowest, f.batches, f.frames);
+    std::fflush(stdout);
+}
+
+struct Scene {
+    const char* name;
+    std::string up, down;
+    bool panel;
+};
+
+// The face without settings, and with both texts and the panel.
+const Scene kScenes[] = { { "bare", "", "", false }, { "texts+panel", "Office", "Quartz", true } };
+const int kSizes[] = { 240, 800 };
+
+// The hands sweep through every second and minute so that no frame is a
+// repeat of the last.
+face::ClockTime TimeOfFrame(int i)
+{
+    return { i, true, (i / 3600) % 24, (i / 60) % 60, i % 60, 0 };
+}
+
+void BenchRender(int batches)
+{
+    const CClientDC screen(nullptr);
+    for (const int size : kSizes) {
+        const CMemDC dc(screen);
+        const CBitmap image(CreateCompatibleBitmap(screen, size + 5, size + 1));
+        CSelectObject select(dc, image);
+        for (const Scene& s : kScenes) {
+            const Figures f = Measure(
+                [&](int i) {
+                    const face::ClockTime t = TimeOfFrame(i);
+                    const face::FaceGeometry g =
+                        face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
+                    face::RenderFace(dc, g, { s.up, s.down, face::FormatTimeText(t), s.panel });
+                },
+                batches, 50);
+            Print("render", size, s.name, f);
+        }
+    }
+}
+
+void RunQueueEmpty()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void BenchWindow(int batches)
+{
+    const wintest::ScratchDir dir;
+    for (const int size : kSizes) {
+        CZentimDlg dlg;
+        wintest::RunClock(dlg, [&] {
+            SetWindowPos(dlg.m_hWnd, nullptr, 20, 20, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
+            GetWindowRect(dlg.m_hWnd, &dlg.m_rcWindow);
+            dlg.SetRoundRegion();
+            wintest::PumpFor(200);
+            const Figures f = Measure(
+                [&](int) {
+                    dlg.DrawClock();
+                    RunQueueEmpty();
+                },
+                batches, 100);
+            Print("window", size, "bare", f);
+        });
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    InitCommonControls();
+    std::printf("{\"what\": \"build\", \"pointer_bits\": %d}\n",
+                static_cast<int>(sizeof(void*) * 8));
+    BenchRender(quick ? 8 : 40);
+    BenchWindow(quick ? 5 : 20);
+    return 0;
+}
