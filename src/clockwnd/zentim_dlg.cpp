@@ -1,6 +1,7 @@
 #include "clockwnd/zentim_dlg.h"
 
 #include "framework/gdi.h"
+#include "options/options_dlg.h"
 #include "res/resource.h"
 #include "clockwnd/tick_schedule.h"
 #include "settings/settings_text.h"
@@ -17,7 +18,8 @@ constexpr long long kFiletimeStepsPerMs = 10000;
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
     : CDialog(IDD_ZENTIM_DIALOG, pParent),
-      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_nMsgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
 {
 }
 
@@ -27,8 +29,20 @@ BEGIN_MESSAGE_MAP(CZentimDlg)
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_SIZING()
 ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
+ON_COMMAND(ID_MENU_OPTIONS, OnMenuOptions)
+ON_COMMAND(ID_MENU_MINIMIZE, OnMenuMinimize)
+ON_COMMAND(ID_MENU_MAXIMIZE, OnMenuMaximize)
+ON_COMMAND(ID_MENU_RESTORE, OnMenuRestore)
 ON_COMMAND(ID_MENU_SAVE_OPTIONS, OnMenuSaveOptions)
+ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+ON_WM_LBUTTONUP()
+ON_WM_MOVE()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_SIZE()
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
@@ -151,6 +165,17 @@ LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
 void CZentimDlg::OnClose() { Default(); }
 
 void CZentimDlg::OnMenuExit() { DestroyWindow(); }
+
+void CZentimDlg::OnMenuOptions()
+{
+    // With no parent the dialog is owned by the main window, this one: it
+    // stays disabled but keeps ticking, since the dialog's loop dispatches
+    // its timer. The dialog changes the settings in place; its result says
+    // nothing more.
+    COptions dlg;
+    dlg.m_pClockDlg = this;
+    dlg.DoModal();
+}
 
 void CZentimDlg::OnMenuLoadOptions() { LoadOptions(); }
 

@@ -1,5 +1,7 @@
 // CZentimDlg: the clock window. It owns every setting, draws the face once
-// a second, chimes, and loads and saves the settings file.
+// a second, chimes, loads and saves the settings file, and is dragged,
+// resized, minimised into the notification area and driven from its menu.
+// WM_TRAY_NOTIFY: the message its notification-area icon sends it.
 #pragma once
 
 #include "face/chime_rule.h"
@@ -8,6 +10,10 @@
 #include "framework/menu.h"
 
 #include <string>
+
+// Callback message of the notification-area icon; it carries the mouse
+// message that happened over the icon in lParam.
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 
 class CZentimDlg : public CDialog {
 public:
@@ -28,6 +34,10 @@ public:
     // Writes the window's normal rectangle and the settings to zentim.ini;
     // confirms or lists the failed writes in one message box.
     void SaveOptions();
+
+    // Keys: Enter does nothing, Escape minimises, Up and Down grow and
+    // shrink the window by one pixel per side.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
@@ -50,6 +60,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     const CMessageMapEntry* GetMessageMap() const override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void OnPaint();
@@ -57,9 +68,22 @@ private:
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
     void OnMenuExit();
+    void OnMenuOptions();
     void OnMenuLoadOptions();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
+
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnRButtonDown(UINT nFlags, POINT point);
+    void OnMove(int x, int y);
+    void OnSizing(UINT fwSide, RECT* pRect);
+    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnMenuMinimize();
+    void OnMenuRestore();
+    void OnMenuMaximize();
 
     void DoFirstPaintWork();
     void MakeTopmost();
@@ -70,6 +94,13 @@ private:
     // Moves the window to a saved "left,right,top,bottom" rectangle, when
     // it is usable and can be brought on screen.
     void ApplySavedRect(const std::string& sizeText);
+    // Grows (+1) or shrinks (-1) the window by one pixel per side around
+    // its centre, within the bounds of the arrow keys.
+    void ResizeByArrowKey(int delta);
+    // The notification-area icon, identified by this window and id 0.
+    bool AddTrayIcon();
+    void DeleteTrayIcon();
+    void OnTaskbarCreated();
 
     HICON m_hIcon;
     bool m_bFirstPaintDone = false;
@@ -78,4 +109,8 @@ private:
     std::string m_strTrayTip;
     TimeSource m_pfnTimeSource = &ReadLocalTime;
     face::ChimeLatch m_kukuLatch;
+    // Set while the clock is hidden behind its notification-area icon.
+    bool m_bTrayIconAdded = false;
+    // The shell broadcasts this when it (re)starts; its icons are gone then.
+    const UINT m_nMsgTaskbarCreated;
 };

@@ -7,6 +7,14 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return reinterpret_cast<CWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
 }
 
+std::string CWnd::GetDlgItemText(int nID) const
+{
+    const HWND item = GetDlgItem(m_hWnd, nID);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(item, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 const CMessageMapEntry* CWnd::GetMessageMap() const

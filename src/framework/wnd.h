@@ -8,6 +8,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <string>
+
 class CWnd;
 
 // One row of a message map. For WM_COMMAND rows `id` is the command or
@@ -45,6 +47,9 @@ public:
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     BOOL DestroyWindow() { return ::DestroyWindow(m_hWnd); }
+    void SetDlgItemText(int nID, const char* text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
+    // The child's whole text, however long.
+    std::string GetDlgItemText(int nID) const;
     // A message box owned by this window.
     int MessageBox(const char* text, const char* caption, UINT type)
     {

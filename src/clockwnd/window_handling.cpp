@@ -1,0 +1,191 @@
+// CZentimDlg's handling by the user: drag, double-click, popup menu, keys,
+// the notification-area icon, and the window rectangle kept in step.
+#include "clockwnd/zentim_dlg.h"
+
+#include "framework/winapp.h"
+#include "res/resource.h"
+#include "settings/window_placement.h"
+
+#include <shellapi.h>
+
+namespace {
+// The window has no caption, so the whole face stands in for one.
+constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
+// The tip field of the first-version record, the one this program sends.
+constexpr int kTipSize = 64;
+
+NOTIFYICONDATAA TrayIconRecord(HWND hWnd)
+{
+    NOTIFYICONDATAA nid{};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = hWnd;
+    nid.uID = 0;
+    return nid;
+}
+} // namespace
+
+void CZentimDlg::OnLButtonDown(UINT, POINT)
+{
+    // Returns when the button is released; the window follows the mouse
+    // meanwhile.
+    if (CWnd* main = AfxGetMainWnd())
+        main->SendMessage(WM_SYSCOMMAND, kMoveByCaption, 0);
+    Default();
+}
+
+void CZentimDlg::OnLButtonUp(UINT, POINT) { Default(); }
+
+void CZentimDlg::OnLButtonDblClk(UINT, POINT)
+{
+    // Default processing first: given a minimised window, it restores it,
+    // which would undo the minimise at once.
+    Default();
+    ShowWindow(SW_MINIMIZE);
+}
+
+void CZentimDlg::OnRButtonDown(UINT, POINT)
+{
+    // At the pointer as it is now; the press may have been queued a while.
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // The chime maximises for a moment; the user is never offered it.
+    m_menuPopup.EnableMenuItem(ID_MENU_MAXIMIZE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    TrackPopupMenu(m_menuPopup.GetSubMenu(0), 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    Default();
+}
+
+void CZentimDlg::OnMove(int, int) { Default(); }
+
+void CZentimDlg::OnSizing(UINT, RECT*)
+{
+    Default();
+    GetWindowRect(&m_rcWindow);
+}
+
+void CZentimDlg::OnSize(UINT nType, int, int)
+{
+    Default();
+    if (nType == SIZE_RESTORED) {
+        DeleteTrayIcon();
+    } else if (nType == SIZE_MINIMIZED) {
+        if (AddTrayIcon()) {
+            ShowWindow(SW_MINIMIZE);
+            ShowWindow(SW_HIDE);
+        } else {
+            // Hidden without an icon, and with no taskbar button, the clock
+            // could never be brought back.
+            ShowWindow(SW_RESTORE);
+        }
+    }
+    GetWindowRect(&m_rcWindow);
+}
+
+LRESULT CZentimDlg::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    // The restore's size notification removes the icon.
+    if (lParam == WM_LBUTTONDOWN) {
+        ShowWindow(SW_SHOW);
+        ShowWindow(SW_RESTORE);
+    }
+    return 0;
+}
+
+void CZentimDlg::OnMenuMinimize() { ShowWindow(SW_MINIMIZE); }
+
+void CZentimDlg::OnMenuRestore() { ShowWindow(SW_RESTORE); }
+
+void CZentimDlg::OnMenuMaximize() { ShowWindow(SW_MAXIMIZE); }
+
+bool CZentimDlg::AddTrayIcon()
+{
+    // The minimise below notifies again while the icon is there already;
+    // that is no failure.
+    if (m_bTrayIconAdded)
+        return true;
+    NOTIFYICONDATAA nid = TrayIconRecord(m_hWnd);
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = WM_TRAY_NOTIFY;
+    nid.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    lstrcpynA(nid.szTip, m_strTrayTip.c_str(), kTipSize);
+    m_bTrayIconAdded = Shell_NotifyIconA(NIM_ADD, &nid) != FALSE;
+    return m_bTrayIconAdded;
+}
+
+void CZentimDlg::DeleteTrayIcon()
+{
+    // Issued whether or not there is an icon; deleting none does no harm.
+    NOTIFYICONDATAA nid = TrayIconRecord(m_hWnd);
+    Shell_NotifyIconA(NIM_DELETE, &nid);
+    m_bTrayIconAdded = false;
+}
+
+void CZentimDlg::OnTaskbarCreated()
+{
+    if (!m_bTrayIconAdded)
+        return;
+    m_bTrayIconAdded = false;
+    if (!AddTrayIcon()) {
+        ShowWindow(SW_SHOW);
+        ShowWindow(SW_RESTORE);
+    }
+}
+
+LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The shell's restart message is only known at run time, so it cannot
+    // be a row of the message map.
+    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0)
+        OnTaskbarCreated();
+    // An icon left behind would point at a window that is gone.
+    if (message == WM_DESTROY && m_bTrayIconAdded)
+        DeleteTrayIcon();
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+BOOL CZentimDlg::PreTranslateMessage(MSG* pMsg)
+{
+    // Each test sees the key code as the earlier ones left it. A code of 0
+    // keeps the dialog's own keyboard handling from ending the clock on
+    // Enter or Escape.
+    if (pMsg->message == WM_KEYDOWN && m_hWnd != nullptr) {
+        if (pMsg->wParam == VK_RETURN)
+            pMsg->wParam = 0;
+        if (pMsg->wParam == VK_ESCAPE) {
+            ShowWindow(SW_MINIMIZE);
+            pMsg->wParam = 0;
+        }
+        if (pMsg->wParam == VK_UP) {
+            ResizeByArrowKey(+1);
+            pMsg->wParam = 0;
+        }
+        if (pMsg->wParam == VK_DOWN) {
+            ResizeByArrowKey(-1);
+            pMsg->wParam = 0;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CZentimDlg::ResizeByArrowKey(int delta)
+{
+    GetWindowRect(&m_rcWindow);
+    RECT r;
+    GetWindowRect(&r);
+    const int width = r.right - r.left + 2 * delta;
+    const int height = r.bottom - r.top + 2 * delta;
+
+    // Smaller, the window could no longer be seen or grabbed; larger than
+    // the work area, its edges could no longer be reached.
+    if (delta < 0 && (width < settings::kMinWindowSide || height < settings::kMinWindowSide))
+        return;
+    if (delta > 0) {
+        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
+        GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+        if (width > mi.rcWork.right - mi.rcWork.left || height > mi.rcWork.bottom - mi.rcWork.top)
+            return;
+    }
+
+    MoveWindow(r.left - delta, r.top - delta, width, height, TRUE);
+    GetWindowRect(&m_rcWindow);
+    SetRoundRegion();
+}

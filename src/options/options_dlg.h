@@ -1,0 +1,47 @@
+// COptions: the options dialog. It edits six settings of the clock window in
+// place, browses for and tries the chime sound, and saves the settings file.
+#pragma once
+
+#include "framework/button.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
+#include "res/resource.h"
+
+#include <mmsystem.h>
+
+class CZentimDlg;
+
+class COptions : public CDialog {
+public:
+    enum { IDD = IDD_OPTIONS };
+
+    explicit COptions(CWnd* pParent = nullptr);
+    ~COptions() override;
+
+    // What the test button plays the sound with. Tests hand in a recorder.
+    using SoundPlayer = BOOL(WINAPI*)(LPCSTR pszSound, HMODULE hmod, DWORD fdwSound);
+    void SetSoundPlayer(SoundPlayer player) { m_pfnPlaySound = player; }
+
+    // Cleared by the first paint, which puts the picture on the test button.
+    bool m_bFirstPaint;
+    CBitmap m_hPlayBitmap;
+    // The clock window whose settings the dialog edits; the opener sets it
+    // before DoModal.
+    CZentimDlg* m_pClockDlg = nullptr;
+    CButton m_btnDigitalPanel;
+    CButton m_btnPlay;
+
+protected:
+    const CMessageMapEntry* GetMessageMap() const override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+private:
+    void OnBnClickedButtonBrowse();
+    void OnBnClickedButtonApply();
+    void OnBnClickedButtonSave();
+    void OnBnClickedButtonPlay();
+    void OnPaint();
+
+    SoundPlayer m_pfnPlaySound = &PlaySoundA;
+};
