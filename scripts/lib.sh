@@ -138,4 +138,14 @@ zt_wine_prefix() {
         wineserver -w
         [[ -f $WINEPREFIX/system.reg ]] || zt_die "wineboot made no prefix in $WINEPREFIX"
     fi
+    zt_wine_fonts "$WINEPREFIX"
+}
+
+# Wine's own stand-ins for MS Sans Serif, Tahoma and the rest, where a
+# program finds them: without them dialogs get a wider font and clip their
+# labels.
+zt_wine_fonts() {
+    local fonts=$1/drive_c/windows/Fonts
+    [[ -d $fonts ]] && cp -n /usr/share/wine/fonts/* "$fonts"/ 2>/dev/null
+    return 0
 }

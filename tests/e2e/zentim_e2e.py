@@ -12,6 +12,7 @@ The fixtures in conftest.py build these; tests import the helpers from here.
 import io
 import os
 import re
+import shutil
 import signal
 import subprocess
 import time
@@ -175,6 +176,12 @@ class Wine:
             self._run(["wineboot", "-i"], timeout=300)
             # wineboot returns before its helpers have written everything.
             self._run(["wineserver", "-w"], timeout=300)
+        # Wine's stand-ins for the Windows fonts, where programs find them
+        # (scripts/lib.sh does the same for the prefixes it makes).
+        fonts = self.prefix / "drive_c" / "windows" / "Fonts"
+        for font in Path("/usr/share/wine/fonts").glob("*"):
+            if fonts.is_dir() and not (fonts / font.name).exists():
+                shutil.copy(font, fonts)
         self._run(["wineserver", "-p"])
         # The first program of a Wine session starts Wine's desktop process
         # in its own process group. Start it here, so that killing a clock's

@@ -31,7 +31,7 @@ from Xlib import X, display
 from Xlib.error import XError
 from Xlib.ext import damage
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
 from zentim_e2e import BUILD, DESKTOP_RGB, Wine, WindowManager, XServer, poll  # noqa: E402
 
 ARCHES = ("win32", "win64")
