@@ -21,6 +21,8 @@ ZT_WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-util
 ZT_TEST_PACKAGES=(faketime python3 python3-pytest python3-pil openbox x11-apps)
 # xclock (x11-apps) is the benchmark's peer; Xlib watches the clock's pixels.
 ZT_BENCH_PACKAGES=(python3-xlib)
+# libFuzzer comes with clang's runtime libraries, not with clang itself.
+ZT_FUZZ_PACKAGES=(clang libclang-rt-dev)
 
 zt_say() { printf '%s\n' "$*" >&2; }
 zt_die() { zt_say "error: $*"; exit 1; }
@@ -49,34 +51,42 @@ zt_need_packages() {
         "${missing[@]}" </dev/null || zt_die "could not install ${missing[*]}"
 }
 
-# Configures (once) and builds one tree.
+# Configures (once) and builds one tree of the project.
 zt_build_tree() {
-    local dir=$1
-    shift
+    zt_build_source_tree "$ZT_ROOT" "$@"
+}
+
+# The same for a tree of another CMake project, such as tests/fuzz.
+zt_build_source_tree() {
+    local source=$1 dir=$2
+    shift 2
     # A tree configured with another generator cannot be reconfigured for Ninja.
     if [[ -f $dir/CMakeCache.txt && ! -f $dir/build.ninja ]]; then
         rm -rf "$dir"
     fi
     if [[ ! -f $dir/build.ninja ]]; then
-        cmake -S "$ZT_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null ||
+        cmake -S "$source" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null ||
             zt_die "configuring $dir failed"
     fi
     cmake --build "$dir" --parallel "$ZT_JOBS" || zt_die "building $dir failed"
 }
 
 zt_build_all() {
-    zt_need_packages "${ZT_BUILD_PACKAGES[@]}"
+    zt_need_packages "${ZT_BUILD_PACKAGES[@]}" "${ZT_FUZZ_PACKAGES[@]}"
     zt_say "Building native (unit tests)"
     zt_build_tree "$ZT_BUILD/native"
     zt_say "Building win32"
     zt_build_tree "$ZT_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ZT_ROOT/cmake/mingw-i686.cmake"
     zt_say "Building win64"
     zt_build_tree "$ZT_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ZT_ROOT/cmake/mingw-x86_64.cmake"
+    zt_say "Building fuzz (settings text, clang)"
+    zt_build_source_tree "$ZT_ROOT/tests/fuzz" "$ZT_BUILD/fuzz" -DCMAKE_CXX_COMPILER=clang++
     local exe
     for exe in win32/zentim.exe win64/zentim.exe win32/zentim_win_tests.exe \
-        win64/zentim_win_tests.exe win32/tests/unit/zentim_unit_tests.exe \
+        win64/zentim_win_tests.exe win32/zentim_leak_tests.exe win64/zentim_leak_tests.exe \
+        win32/tests/unit/zentim_unit_tests.exe \
         win64/tests/unit/zentim_unit_tests.exe native/tests/unit/zentim_unit_tests \
-        win32/zentim_bench.exe win64/zentim_bench.exe; do
+        win32/zentim_bench.exe win64/zentim_bench.exe fuzz/settings_text_fuzz; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
     done
 }
