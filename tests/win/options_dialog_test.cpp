@@ -16,7 +16,7 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
+using wintest::Strings;
 
 // Actions waiting for their dialog, by the thread timer that looks for it.
 std::map<UINT_PTR, std::pair<std::string, std::function<void(HWND)>>> g_waiting;
@@ -75,17 +75,6 @@ std::string WithoutTrailingBackslash(std::string path)
 {
     path.erase(path.find_last_not_of('\\') + 1);
     return path;
-}
-
-// The clock's six settings as text.
-Strings Settings(const CZentimDlg& clock)
-{
-    return { std::to_string(clock.m_nKukuType),
-             clock.m_strKukuSound,
-             std::to_string(clock.m_nKukuFlashCount),
-             clock.m_strUpStr,
-             clock.m_strDownStr,
-             std::to_string(clock.m_nDigitalPanel) };
 }
 
 class OptionsDialogTest : public testing::Test {
@@ -278,7 +267,7 @@ TEST_F(OptionsDialogTest, OpensWithTheSettingsAndApplyWritesTheBoxesBack)
                 Click(options, IDC_BUTTON_CANCEL);
                 EXPECT_FALSE(IsWindowVisible(options));
             });
-            EXPECT_EQ(Settings(clock), c.applied);
+            EXPECT_EQ(wintest::SettingsOf(clock), c.applied);
         }
     });
 }
@@ -307,7 +296,8 @@ TEST_F(OptionsDialogTest, SaveStoresTheTypedValuesAndCloses)
         EXPECT_FALSE(IsWindowVisible(options));
     });
     EXPECT_EQ(message.rfind("Preved! Options save into ", 0), 0u) << message;
-    EXPECT_EQ(Settings(clock), (Strings{ "45", "s.wav", "2", "typed, not applied", "down", "1" }));
+    EXPECT_EQ(wintest::SettingsOf(clock),
+              (Strings{ "45", "s.wav", "2", "typed, not applied", "down", "1" }));
     EXPECT_EQ(GetPrivateProfileIntA("Options", "kuku_type", -1, dir.File("zentim.ini").c_str()),
               45u);
 }
