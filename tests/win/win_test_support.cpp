@@ -116,26 +116,11 @@ std::string WindowText(HWND wnd)
     return text;
 }
 
-BOOL CALLBACK FindIconStatic(HWND child, LPARAM found)
-{
-    char cls[16] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
-}
-
 // The box's icon, told by comparing with the shared system icons that
 // MessageBox shows. The control's identifier differs between Windows and
-// Wine, so it is found by its style.
+// Wine, so it is found by its class and style.
 UINT IconType(HWND box)
 {
-    HWND iconStatic = nullptr;
-    EnumChildWindows(box, &FindIconStatic, reinterpret_cast<LPARAM>(&iconStatic));
-    if (iconStatic == nullptr)
-        return 0;
-    const HICON icon = reinterpret_cast<HICON>(SendMessageA(iconStatic, STM_GETICON, 0, 0));
     const struct {
         LPCSTR id;
         UINT type;
@@ -143,9 +128,18 @@ UINT IconType(HWND box)
                   { IDI_EXCLAMATION, MB_ICONWARNING },
                   { IDI_ASTERISK, MB_ICONINFORMATION },
                   { IDI_QUESTION, MB_ICONQUESTION } };
-    for (const auto& k : known) {
-        if (icon == LoadIconA(nullptr, k.id))
-            return k.type;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") != 0 ||
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            continue;
+        const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        for (const auto& k : known) {
+            if (icon == LoadIconA(nullptr, k.id))
+                return k.type;
+        }
     }
     return 0;
 }
@@ -187,7 +181,8 @@ BOOL CALLBACK MessageBoxWatcher::OnThreadWindow(HWND wnd, LPARAM self)
             return TRUE;
     }
     watcher.m_open.push_back(wnd);
-    watcher.m_boxes.push_back({ WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), IconType(wnd) });
+    watcher.m_boxes.push_back(
+        { WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), IconType(wnd) });
     return TRUE;
 }
 
