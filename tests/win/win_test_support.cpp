@@ -1,10 +1,8 @@
 #include "win_test_support.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
-
-#include <shellapi.h>
 
 namespace wintest {
 
@@ -67,14 +65,13 @@ INT_PTR RunModalScript(CDialog& dlg, const std::function<void()>& script)
 
 ScratchDir::ScratchDir()
 {
+    static unsigned counter = 0;
     char buffer[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, buffer);
     m_previous = buffer;
     GetTempPathA(MAX_PATH, buffer);
-    static unsigned counter = 0;
-    std::ostringstream name;
-    name << buffer << "zentim-test-" << GetCurrentProcessId() << "-" << ++counter;
-    m_path = name.str();
+    m_path = buffer + ("zentim-test-" + std::to_string(GetCurrentProcessId())) + "-" +
+             std::to_string(++counter);
     CreateDirectoryA(m_path.c_str(), nullptr);
     SetCurrentDirectoryA(m_path.c_str());
 }
@@ -82,14 +79,8 @@ ScratchDir::ScratchDir()
 ScratchDir::~ScratchDir()
 {
     SetCurrentDirectoryA(m_previous.c_str());
-    // SHFileOperation wants a double-zero-terminated list.
-    std::string from = m_path;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&op);
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
 }
 
 void ScratchDir::Write(const std::string& name, const std::string& content) const
