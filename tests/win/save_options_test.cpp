@@ -75,18 +75,9 @@ TEST(SaveOptions, KeepsWhatItDoesNotOwnInPlace)
 
     std::string file;
     ASSERT_TRUE(dir.Read("zentim.ini", &file));
-    EXPECT_EQ(file, "; my clock\r\n"
-                    "[Options]\r\n"
-                    "colour=blue\r\n"
-                    "kuku_type=30\r\n"
-                    "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\n"
-                    "kuku_flash_count=3\r\n"
-                    "up_str=\"\"\r\n"
-                    "down_str=\"Quartz\"\r\n"
-                    "digital_panel=1\r\n"
-                    "[Extra]\r\n"
-                    "a=1\r\n"
-                    "[MainWindow]\r\n"
+    EXPECT_EQ(file, "; my clock\r\n[Options]\r\ncolour=blue\r\nkuku_type=30\r\n"
+                    "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\nup_str=\"\"\r\n"
+                    "down_str=\"Quartz\"\r\ndigital_panel=1\r\n[Extra]\r\na=1\r\n[MainWindow]\r\n"
                     "size=\"100,340,200,440\"\r\n");
 }
 
@@ -109,13 +100,10 @@ TEST(SaveOptions, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     ASSERT_EQ(saved.boxes.size(), 1u);
     EXPECT_EQ(saved.boxes[0].caption, "Save");
     EXPECT_EQ(saved.boxes[0].icon, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(saved.boxes[0].text, "Can`t write MainWindow size!\n"
-                                   "Can`t write Kuku_type!\n"
-                                   "Can`t write Kuku_sound file!\n"
-                                   "Can`t write Kuku_flash_count!\n"
-                                   "Can`t write UpString text!\n"
-                                   "Can`t write BottomString text!\n"
-                                   "Can`t write DigitalPanel!\n");
+    EXPECT_EQ(saved.boxes[0].text,
+              "Can`t write MainWindow size!\nCan`t write Kuku_type!\nCan`t write Kuku_sound file!\n"
+              "Can`t write Kuku_flash_count!\nCan`t write UpString text!\n"
+              "Can`t write BottomString text!\nCan`t write DigitalPanel!\n");
     EXPECT_EQ(wintest::SettingsFileState(dir), before);
 }
 
