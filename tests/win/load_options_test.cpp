@@ -54,6 +54,13 @@ TEST(LoadOptions, Files)
     const std::optional<RECT> stays;
     const wintest::Strings example{ "30", "D:\\Sounds\\kuku.wav", "3", "Office", "Quartz", "1" };
     const wintest::Strings emptyTexts{ "30", "", "3", "", "", "1" };
+    // The example's settings with the one at index (0 interval, 1 sound, 2
+    // flashes, 3 up text, 4 down text, 5 panel) changed.
+    const auto exampleWith = [&](size_t field, const std::string& value) {
+        wintest::Strings settings = example;
+        settings[field] = value;
+        return settings;
+    };
     const std::string longText(3000, 'x');
     const std::string quotedLong = "\"" + longText + "\"";
 
@@ -112,21 +119,15 @@ TEST(LoadOptions, Files)
           ExampleWith(
               { { "kuku_sound", nullptr }, { "up_str", nullptr }, { "down_str", nullptr } }),
           saved, emptyTexts, kAbsentTexts },
-        { "absent down_str",
-          ExampleWith({ { "down_str", nullptr } }),
-          saved,
-          { "30", "D:\\Sounds\\kuku.wav", "3", "Office", "", "1" },
+        { "absent down_str", ExampleWith({ { "down_str", nullptr } }), saved, exampleWith(4, ""),
           "Can`t load BottomString text!\n" },
-        { "blanks and quotes inside",
-          ExampleWith({ { "up_str", "\" say \"hi\" \"" } }),
-          saved,
-          { "30", "D:\\Sounds\\kuku.wav", "3", " say \"hi\" ", "Quartz", "1" },
-          "" },
-        { "longer than 2047",
-          ExampleWith({ { "down_str", quotedLong.c_str() } }),
-          saved,
-          { "30", "D:\\Sounds\\kuku.wav", "3", "Office", longText.substr(0, 2047), "1" },
-          "" },
+        { "blanks and quotes inside", ExampleWith({ { "up_str", "\" say \"hi\" \"" } }), saved,
+          exampleWith(3, " say \"hi\" "), "" },
+        { "longer than 2047", ExampleWith({ { "down_str", quotedLong.c_str() } }), saved,
+          exampleWith(4, longText.substr(0, 2047)), "" },
+
+        // Only 1 shows the panel, so the file's other values must not become 1.
+        { "panel 2", ExampleWith({ { "digital_panel", "2" } }), saved, exampleWith(5, "2"), "" },
 
         // Damaged files load what they can.
         { "binary bytes", binary, stays, { "30", "?", "?", "Office", "?", "?" }, nullptr },
