@@ -220,9 +220,9 @@ class Wine:
         self._run(["wineserver", "-k"])
 
 
-def time_of_day_zone(hh_mm_ss, now=None):
-    """A TZ value under which the local time is hh:mm:ss at the moment now
-    (default: this moment), and runs on from there.
+def time_of_day_zone(hh_mm_ss):
+    """A TZ value under which the local time is hh:mm:ss now, and runs on
+    from there.
 
     Both glibc and Wine's C runtime honour TZ, for 32- and 64-bit programs
     alike. libfaketime does not reach 32-bit Wine here: Wine's i386 side asks
@@ -230,14 +230,11 @@ def time_of_day_zone(hh_mm_ss, now=None):
     libfaketime 0.9.10 does not wrap (and with Debian's libfaketime:i386
     installed, the 32-bit loader hangs at start under faketime)."""
     hours, minutes, seconds = (int(part) for part in hh_mm_ss.split(":"))
-    now = int(time.time() if now is None else now)
-    ahead = (hours * 3600 + minutes * 60 + seconds - now) % 86400
+    ahead = (hours * 3600 + minutes * 60 + seconds - int(time.time())) % 86400
     if ahead > 43200:
         ahead -= 86400
     # POSIX offsets count west of Greenwich: local time = UTC - offset.
-    offset = -ahead
-    sign = "-" if offset < 0 else "+"
-    offset = abs(offset)
+    sign, offset = ("-", ahead) if ahead > 0 else ("+", -ahead)
     return f"ZTM{sign}{offset // 3600:02d}:{offset % 3600 // 60:02d}:{offset % 60:02d}"
 
 
