@@ -14,7 +14,7 @@ import wave
 
 import pytest
 
-from zentim_e2e import SCREEN_SIZE, poll
+from zentim_e2e import SCREEN_SIZE, poll, settings_ini
 
 # Started this many seconds before the minute it watches: time enough for
 # the window to show and the watch to begin before the minute does.
@@ -25,15 +25,7 @@ WATCH_AFTER = 8
 
 
 def settings(interval, flashes, sound=""):
-    return (
-        "[Options]\n"
-        f"kuku_type={interval}\n"
-        f'kuku_sound="{sound}"\n'
-        f"kuku_flash_count={flashes}\n"
-        'up_str=""\n'
-        'down_str=""\n'
-        "digital_panel=1\n"
-    )
+    return settings_ini(size=None, interval=interval, flashes=flashes, sound=sound, panel=1)
 
 
 def windows_path(path):
@@ -93,8 +85,9 @@ def watch_minute(clock, ini, start_time):
     return running, initial, sizes
 
 
-def test_due_minute_flashes_the_configured_number_of_times(window_manager, clock):
-    running, initial, sizes = watch_minute(clock, settings(15, 2), "12:14:52")
+def test_due_minute_flashes_and_a_missing_sound_does_no_harm(window_manager, clock, tmp_path):
+    missing = windows_path(tmp_path / "no such.wav")
+    running, initial, sizes = watch_minute(clock, settings(15, 2, missing), "12:14:52")
     assert [size for _, size in sizes] == [SCREEN_SIZE, initial] * 2
     first_flash = sizes[0][0]
     assert -0.2 <= first_flash <= 5.5, f"flashed {first_flash:.1f} s after 12:15:00"
@@ -103,6 +96,10 @@ def test_due_minute_flashes_the_configured_number_of_times(window_manager, clock
         assert 0.05 <= later - earlier <= 1.5
     assert running.geometry()[2:] == initial
     assert running.process.poll() is None
+    # The sound comes after the flashes.
+    first = running.screenshot().tobytes()
+    assert poll(lambda: running.screenshot().tobytes() != first, timeout=5), \
+        "the face stopped moving after the chime"
 
 
 def test_minute_not_due_stays_still(window_manager, clock):
@@ -124,19 +121,14 @@ def make_wav(path, seconds=0.25, rate=22050):
     return data
 
 
-def sound_folder(tmp_path):
-    """A home folder whose ALSA default device writes all it plays to
-    out.raw, unclocked, as raw samples."""
+def test_sound_reaches_the_audio_output(clock, tmp_path):
+    # A home folder whose ALSA default device writes all it plays to
+    # out.raw, unclocked, as raw samples.
     folder = tmp_path / "home"
     folder.mkdir()
     output = folder / "out.raw"
     (folder / ".asoundrc").write_text(
         f'pcm.!default {{ type file; slave.pcm "null"; file "{output}"; format "raw" }}\n')
-    return folder, output
-
-
-def test_sound_reaches_the_audio_output(clock, tmp_path):
-    folder, output = sound_folder(tmp_path)
     samples = make_wav(folder / "kuku.wav")
     clock.start(settings(1, 0, windows_path(folder / "kuku.wav")), folder=folder,
                 time_of_day="12:14:57", env={"HOME": str(folder)})
@@ -146,14 +138,3 @@ def test_sound_reaches_the_audio_output(clock, tmp_path):
 
     # Normally at 12:15:00; a slow start chimes at 12:16:00 instead.
     assert poll(played, timeout=75), "the WAV's samples never reached the output"
-
-
-def test_missing_sound_file_neither_hangs_nor_crashes(window_manager, clock, tmp_path):
-    missing = windows_path(tmp_path / "no such.wav")
-    running, initial, sizes = watch_minute(clock, settings(15, 1, missing), "12:14:52")
-    # The flash shows that the chime ran; the sound comes after it.
-    assert [size for _, size in sizes] == [SCREEN_SIZE, initial]
-    assert running.process.poll() is None
-    first = running.screenshot().tobytes()
-    assert poll(lambda: running.screenshot().tobytes() != first, timeout=5), \
-        "the face stopped moving after the chime"

@@ -2,48 +2,14 @@
 texts typed and applied show on the face while the dialog is open, and Save
 writes what the boxes hold into zentim.ini, typed after the last Apply or not."""
 
-from zentim_e2e import WHITE, count_pixels, is_colour, poll
-
-# A 240 x 240 clock at x 100, y 200, chime off, no texts, no panel.
-SETTINGS = (
-    "[MainWindow]\n"
-    'size="100,340,200,440"\n'
-    "[Options]\n"
-    "kuku_type=0\n"
-    'kuku_sound=""\n'
-    "kuku_flash_count=0\n"
-    'up_str=""\n'
-    'down_str=""\n'
-    "digital_panel=0\n"
-)
-SAVED_GEOMETRY = (100, 200, 240, 240)
-QUARTER_PAST_NINE = "09:15:30"
-# Bands of the 240 x 240 face that hold the texts above and below the centre.
-UP_TEXT_BAND = (50, 60, 190, 86)
-DOWN_TEXT_BAND = (50, 140, 190, 175)
+from zentim_e2e import (DOWN_TEXT_BAND, QUARTER_PAST_NINE, SAVED_GEOMETRY, UP_TEXT_BAND, WHITE,
+                        count_pixels, is_colour, poll, settings_ini)
 
 # The popup menu: Minimize, Restore, Maximize, a separator, Options.
 DOWN_TO_OPTIONS = 4
 # From "Apply", the first tab stop: the two text boxes, the five colour
 # buttons, "Cancel", then "Save".
 TABS_FROM_APPLY_TO_SAVE = 9
-
-
-def find_window(xserver, title):
-    out = xserver.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                      check=False)
-    ids = [int(word) for word in out.split()]
-    return ids[0] if ids else None
-
-
-def keys(xserver, window, *names):
-    xserver.run(["xdotool", "windowfocus", "--sync", str(window)])
-    xserver.run(["xdotool", "key", "--clearmodifiers", "--delay", "50", *names])
-
-
-def type_text(xserver, window, text):
-    xserver.run(["xdotool", "windowfocus", "--sync", str(window)])
-    xserver.run(["xdotool", "type", "--delay", "50", text])
 
 
 def texts_on_face(running):
@@ -53,44 +19,42 @@ def texts_on_face(running):
 
 
 def test_options_apply_then_save(window_manager, xserver, clock):
-    running = clock.start(SETTINGS, time_of_day=QUARTER_PAST_NINE)
+    running = clock.start(settings_ini(), time_of_day=QUARTER_PAST_NINE)
     assert running.wait_geometry(SAVED_GEOMETRY) == SAVED_GEOMETRY
     assert running.wait_face_drawn()
     assert texts_on_face(running) == (0, 0)
-
-    x, y, width, height = SAVED_GEOMETRY
-    # The menu takes its keys from the window that has the focus.
-    xserver.run(["xdotool", "windowfocus", "--sync", str(running.window)])
-    xserver.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 4),
-                 "click", "3"])
-    menu = poll(lambda: xserver.run(["xdotool", "search", "--onlyvisible", "--class",
-                                     "^zentim.exe$"], check=False).split()
-                != [str(running.window)], timeout=10)
-    assert menu, "no popup menu on the right mouse button"
-    xserver.run(["xdotool", "key", "--delay", "50", *["Down"] * DOWN_TO_OPTIONS, "Return"])
-    options = poll(lambda: find_window(xserver, "Zentim options"), timeout=10)
+    running.choose_from_menu(DOWN_TO_OPTIONS)
+    options = poll(lambda: xserver.window_named("Zentim options"))
     assert options, "Options did not open the options dialog"
 
+    def keys(*names):
+        xserver.xdotool("windowfocus", "--sync", options)
+        xserver.xdotool("key", "--clearmodifiers", "--delay", 50, *names)
+
+    def type_text(text):
+        xserver.xdotool("windowfocus", "--sync", options)
+        xserver.xdotool("type", "--delay", 50, text)
+
     # Apply has the focus; the two text boxes follow it.
-    keys(xserver, options, "Tab")
-    type_text(xserver, options, "Office")
-    keys(xserver, options, "Tab")
-    type_text(xserver, options, "Quartz")
-    keys(xserver, options, "shift+Tab", "shift+Tab", "space")
+    keys("Tab")
+    type_text("Office")
+    keys("Tab")
+    type_text("Quartz")
+    keys("shift+Tab", "shift+Tab", "space")
     # The dialog opens over the clock; put it aside to look at the face.
-    xserver.run(["xdotool", "windowmove", "--sync", str(options), "500", "0"], check=False)
-    shown = poll(lambda: min(texts_on_face(running)) >= 40, timeout=10)
-    assert shown, "the applied texts did not show on the face"
+    xserver.xdotool("windowmove", "--sync", options, 500, 0, check=False)
+    assert poll(lambda: min(texts_on_face(running)) >= 40), \
+        "the applied texts did not show on the face"
 
     # Typed after Apply and saved without it: Save keeps it all the same.
     # Tabbing into a box selects its text, so typing replaces it.
-    keys(xserver, options, "Tab")
-    type_text(xserver, options, "Studio")
-    keys(xserver, options, "shift+Tab", *["Tab"] * TABS_FROM_APPLY_TO_SAVE, "space")
-    confirmation = poll(lambda: find_window(xserver, "Save"), timeout=10)
+    keys("Tab")
+    type_text("Studio")
+    keys("shift+Tab", *["Tab"] * TABS_FROM_APPLY_TO_SAVE, "space")
+    confirmation = poll(lambda: xserver.window_named("Save"))
     assert confirmation, "Save showed no confirmation"
-    keys(xserver, confirmation, "Return")
-    assert poll(lambda: find_window(xserver, "Zentim options") is None, timeout=10), \
+    xserver.xdotool("windowfocus", "--sync", confirmation, "key", "Return")
+    assert poll(lambda: xserver.window_named("Zentim options") is None), \
         "Save should close the dialog"
 
     ini = (running.folder / "zentim.ini").read_text("cp1252")

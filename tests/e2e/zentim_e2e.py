@@ -1,6 +1,7 @@
 """Black-box driving of the built clock under Wine on a virtual X screen.
 
   poll            - wait for a condition instead of sleeping;
+  settings_ini    - a zentim.ini, by default a 240 x 240 clock at SAVED_GEOMETRY;
   XServer         - an Xvfb screen with a plain desktop colour, and pictures of it;
   WindowManager   - openbox on such a screen;
   Wine            - the Wine prefix and its server, kept warm for a session;
@@ -35,6 +36,26 @@ WHITE = (255, 255, 255)
 # A first start in a fresh Wine session also starts Wine's own services.
 START_TIMEOUT = 30.0
 
+# settings_ini's window: x 100, y 200, 240 x 240 (the file says left, right,
+# top, bottom).
+SAVED_GEOMETRY = (100, 200, 240, 240)
+# Hands level at a quarter past nine stay clear of the 12 o'clock mark, the
+# texts and the panel.
+QUARTER_PAST_NINE = "09:15:30"
+# Bands of the 240 x 240 face that hold the texts above and below the centre.
+UP_TEXT_BAND = (50, 60, 190, 86)
+DOWN_TEXT_BAND = (50, 140, 190, 175)
+
+
+def settings_ini(size="100,340,200,440", interval=0, sound="", flashes=0, up="", down="",
+                 panel=0):
+    """The text of a zentim.ini as saving writes it; no window section
+    when size is None."""
+    window = f'[MainWindow]\nsize="{size}"\n' if size is not None else ""
+    return (f'{window}[Options]\nkuku_type={interval}\nkuku_sound="{sound}"\n'
+            f'kuku_flash_count={flashes}\nup_str="{up}"\ndown_str="{down}"\n'
+            f"digital_panel={panel}\n")
+
 
 def poll(condition, timeout=10.0, interval=0.05):
     """Calls condition() until it returns something true or timeout seconds
@@ -54,8 +75,17 @@ def count_pixels(image, box, matches):
     return sum(1 for rgb in region.getdata() if matches(rgb))
 
 
-def is_colour(rgb, tolerance=0):
-    return lambda other: all(abs(a - b) <= tolerance for a, b in zip(rgb, other))
+def is_colour(rgb):
+    return lambda other: tuple(other) == tuple(rgb)
+
+
+def _end(process):
+    process.terminate()
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 class XServer:
@@ -93,6 +123,15 @@ class XServer:
             raise RuntimeError(f"{args[0]} failed ({done.returncode}): {done.stderr.strip()}")
         return done.stdout
 
+    def xdotool(self, *args, check=True):
+        return self.run(["xdotool", *(str(arg) for arg in args)], check)
+
+    def window_named(self, name):
+        """Id of a viewable window titled name, or None."""
+        ids = self.xdotool("search", "--onlyvisible", "--name", f"^{re.escape(name)}$",
+                           check=False).split()
+        return int(ids[0]) if ids else None
+
     def screenshot(self, box=None):
         """The screen (or box of it: left, top, right, bottom) as an RGB image."""
         done = subprocess.run(["import", "-window", "root", "png:-"], env=self.env,
@@ -108,11 +147,6 @@ class XServer:
                         "^" + re.escape(wm_class) + "$"], check=False)
         return [int(word) for word in out.split()]
 
-    def window_pid(self, window):
-        out = self.run(["xprop", "-id", str(window), "_NET_WM_PID"], check=False)
-        match = re.search(r"=\s*(\d+)", out)
-        return int(match.group(1)) if match else None
-
     def geometry(self, window):
         """(x, y, width, height) of a window on the screen, or None once it is gone."""
         out = self.run(["xwininfo", "-id", str(window)], check=False)
@@ -124,12 +158,7 @@ class XServer:
                 int(fields["Width"]), int(fields["Height"]))
 
     def close(self):
-        self._process.terminate()
-        try:
-            self._process.wait(10)
-        except subprocess.TimeoutExpired:
-            self._process.kill()
-            self._process.wait()
+        _end(self._process)
         self._log.close()
 
 
@@ -151,12 +180,7 @@ class WindowManager:
         return self._process.poll() is None and "window id" in out
 
     def stop(self):
-        self._process.terminate()
-        try:
-            self._process.wait(10)
-        except subprocess.TimeoutExpired:
-            self._process.kill()
-            self._process.wait()
+        _end(self._process)
         self._log.close()
 
 
@@ -196,9 +220,9 @@ class Wine:
         self._run(["wineserver", "-k"])
 
 
-def time_of_day_zone(hh_mm_ss, now=None):
-    """A TZ value under which the local time is hh:mm:ss at the moment now
-    (default: this moment), and runs on from there.
+def time_of_day_zone(hh_mm_ss):
+    """A TZ value under which the local time is hh:mm:ss now, and runs on
+    from there.
 
     Both glibc and Wine's C runtime honour TZ, for 32- and 64-bit programs
     alike. libfaketime does not reach 32-bit Wine here: Wine's i386 side asks
@@ -206,14 +230,11 @@ def time_of_day_zone(hh_mm_ss, now=None):
     libfaketime 0.9.10 does not wrap (and with Debian's libfaketime:i386
     installed, the 32-bit loader hangs at start under faketime)."""
     hours, minutes, seconds = (int(part) for part in hh_mm_ss.split(":"))
-    now = int(time.time() if now is None else now)
-    ahead = (hours * 3600 + minutes * 60 + seconds - now) % 86400
+    ahead = (hours * 3600 + minutes * 60 + seconds - int(time.time())) % 86400
     if ahead > 43200:
         ahead -= 86400
     # POSIX offsets count west of Greenwich: local time = UTC - offset.
-    offset = -ahead
-    sign = "-" if offset < 0 else "+"
-    offset = abs(offset)
+    sign, offset = ("-", ahead) if ahead > 0 else ("+", -ahead)
     return f"ZTM{sign}{offset // 3600:02d}:{offset % 3600 // 60:02d}:{offset % 60:02d}"
 
 
@@ -242,9 +263,10 @@ class Clock:
         for window in self.xserver.visible_windows("zentim.exe"):
             if window in self._windows_before:
                 continue
-            pid = self.xserver.window_pid(window)
+            out = self.xserver.run(["xprop", "-id", str(window), "_NET_WM_PID"], check=False)
+            pid = re.search(r"=\s*(\d+)", out)
             try:
-                if pid is not None and os.getsid(pid) == self.process.pid:
+                if pid and os.getsid(int(pid.group(1))) == self.process.pid:
                     return window
             except ProcessLookupError:
                 pass
@@ -291,8 +313,19 @@ class Clock:
 
     def press(self, *keys):
         """Gives the clock the keyboard focus and types keys (xdotool names)."""
-        self.xserver.run(["xdotool", "windowfocus", "--sync", str(self.window)])
-        self.xserver.run(["xdotool", "key", "--clearmodifiers", *keys])
+        self.xserver.xdotool("windowfocus", "--sync", self.window)
+        self.xserver.xdotool("key", "--clearmodifiers", *keys)
+
+    def choose_from_menu(self, downs):
+        """Opens the popup menu with the right mouse button over the face and
+        chooses the item that many presses of Down away."""
+        x, y, width, height = self.geometry()
+        # The menu takes its keys from the window that has the focus.
+        self.xserver.xdotool("windowfocus", "--sync", self.window)
+        self.xserver.xdotool("mousemove", x + width // 2, y + height // 4, "click", 3)
+        menu = poll(lambda: len(self.xserver.visible_windows("zentim.exe")) > 1)
+        assert menu, "no popup menu on the right mouse button"
+        self.xserver.xdotool("key", "--delay", 50, *["Down"] * downs, "Return")
 
     def close(self):
         """Asks the clock to close, as Alt+F4 on the focused window does."""
@@ -326,15 +359,13 @@ class ClockLauncher:
         self.workdir = Path(workdir)
         self.clocks = []
 
-    def start(self, ini=None, *, folder=None, time_of_day=None, env=None, prefix=(),
-              wait=True):
+    def start(self, ini=None, *, folder=None, time_of_day=None, env=None, wait=True):
         """Starts the program with its current directory a new scratch folder
         (or folder), holding zentim.ini with the content ini (str or bytes)
         unless ini is None.
 
         time_of_day "HH:MM:SS" sets the clock's local time at start (see
-        time_of_day_zone). env adds variables (HOME, say); prefix is a command
-        put before "wine" (libfaketime works for the 64-bit program only).
+        time_of_day_zone). env adds variables (HOME, say).
         With wait, returns once the clock's window is visible; otherwise
         call wait_window() on the result."""
         if folder is None:
@@ -350,7 +381,7 @@ class ClockLauncher:
         run_env.update(env or {})
         before = set(self.xserver.visible_windows("zentim.exe"))
         log = open(folder.parent / f"{folder.name}.log", "wb")
-        process = subprocess.Popen([*prefix, "wine", str(self.program)], cwd=folder,
+        process = subprocess.Popen(["wine", str(self.program)], cwd=folder,
                                    env=run_env, stdin=subprocess.DEVNULL, stdout=log,
                                    stderr=subprocess.STDOUT, start_new_session=True)
         log.close()

@@ -16,55 +16,37 @@ std::vector<int> DueMinutes(int interval)
     return due;
 }
 
-std::vector<int> Every(int step)
-{
-    std::vector<int> minutes;
-    for (int minute = 0; minute < 60; minute += step)
-        minutes.push_back(minute);
-    return minutes;
-}
-
 } // namespace
 
+// Only the multiples: no minute just after one (as a test of the quotient
+// rounded to one decimal would add, from an interval of 20 on), and an
+// interval of an hour or more chimes at minute 0 alone.
 TEST(ChimeRule, DueMinutesAreTheMultiplesOfTheInterval)
 {
+    std::vector<int> everyMinute(60);
+    for (int minute = 0; minute < 60; ++minute)
+        everyMinute[minute] = minute;
     const struct {
         int interval;
         std::vector<int> due;
     } cases[] = {
-        { 1, Every(1) },
-        { 2, Every(2) },
-        { 3, { 0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 48, 51, 54, 57 } },
-        { 4, { 0, 4, 8, 12, 16, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56 } },
-        { 5, { 0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55 } },
-        { 6, { 0, 6, 12, 18, 24, 30, 36, 42, 48, 54 } },
-        { 10, { 0, 10, 20, 30, 40, 50 } },
-        { 12, { 0, 12, 24, 36, 48 } },
+        { 1, everyMinute },
         { 15, { 0, 15, 30, 45 } },
         { 19, { 0, 19, 38, 57 } },
         { 20, { 0, 20, 40 } },
         { 21, { 0, 21, 42 } },
-        { 25, { 0, 25, 50 } },
         { 29, { 0, 29, 58 } },
         { 30, { 0, 30 } },
-        { 40, { 0, 40 } },
         { 41, { 0, 41 } },
-        { 45, { 0, 45 } },
-        { 50, { 0, 50 } },
         { 59, { 0, 59 } },
         { 60, { 0 } },
-        { 90, { 0 } },
         { 120, { 0 } },
         { 0, {} },
-        { -1, {} },
         { -5, {} },
     };
     for (const auto& c : cases)
         EXPECT_EQ(DueMinutes(c.interval), c.due) << "interval " << c.interval;
-}
-
-TEST(ChimeRule, UnreadableMinuteIsNeverDue)
-{
+    // An unreadable minute.
     EXPECT_FALSE(face::IsDueMinute(-1, 1));
     EXPECT_FALSE(face::IsDueMinute(-1, 60));
 }
@@ -111,11 +93,6 @@ TEST(ChimeRule, EachDueMinuteChimesOnceEarlyInTheMinute)
             { At(12, 15, 8), 15, false },
             { At(12, 16, 0), 15, false },
             { At(12, 30, 0), 15, true } } },
-        { "chime ran two seconds",
-          { { At(12, 15, 0), 1, true },
-            { At(12, 15, 2), 1, false },
-            { At(12, 15, 3), 1, false },
-            { At(12, 16, 0), 1, true } } },
         { "chime ran into the next due minute's window",
           { { At(12, 15, 0), 1, true }, { At(12, 16, 3), 1, true }, { At(12, 16, 4), 1, false } } },
         { "chime ran past the next due minute's window",

@@ -37,7 +37,6 @@ TEST(SettingsPath, DoublesEveryBackslash)
         EXPECT_EQ(dir, c.dir);
         EXPECT_EQ(settings::BuildIniPath(dir), std::string(c.dir) + "zentim.ini");
     }
-    EXPECT_EQ(settings::BuildIniPath(settings::BuildIniDir(R"(C:\)")), R"(C:\\\\zentim.ini)");
 }
 
 TEST(SplitString, KeepsEveryPiece)
@@ -50,13 +49,10 @@ TEST(SplitString, KeepsEveryPiece)
         { "100,340,200,440", ",", { "100", "340", "200", "440" } },
         { "100,340,200,440,", ",", { "100", "340", "200", "440", "" } },
         { "1,,2", ",", { "1", "", "2" } },
-        { ",", ",", { "", "" } },
         { ",a", ",", { "", "a" } },
         { "", ",", { "" } },
-        { "abc", ",", { "abc" } },
         { " a , b ", ",", { " a ", " b " } },
         { "a::b::c", "::", { "a", "b", "c" } },
-        { "a::", "::", { "a", "" } },
         { "a:b", "::", { "a:b" } },
         // The search resumes after the previous occurrence, so none overlap.
         { "aaa", "aa", { "", "a" } },
@@ -66,7 +62,8 @@ TEST(SplitString, KeepsEveryPiece)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << '"' << c.text << "\" on \"" << c.separator << '"');
         Pieces pieces;
-        EXPECT_EQ(settings::SplitString(pieces, c.text, c.separator), static_cast<int>(c.pieces.size()));
+        EXPECT_EQ(settings::SplitString(pieces, c.text, c.separator),
+                  static_cast<int>(c.pieces.size()));
         EXPECT_EQ(pieces, c.pieces);
     }
 }
@@ -84,19 +81,16 @@ TEST(ParseLeadingInt, BehavesLikeAtoiButSaturates)
         const char* text;
         int value;
     } cases[] = {
-        { "15", 15 },
         { "15abc", 15 },
         { "-5", -5 },
         { "+7", 7 },
         { " \t\n\v\f\r42", 42 },
         { "  -12 34", -12 },
-        { "0042", 42 },
         { "1e5", 1 },
         { "", 0 },
         { "abc", 0 },
         { "-", 0 },
         { "+-3", 0 },
-        { "- 3", 0 },
         { "x15", 0 },
         { "2147483647", INT_MAX },
         { "2147483648", INT_MAX },
@@ -117,8 +111,6 @@ TEST(SizeText, ParsesOnlyFourPieces)
 {
     EXPECT_EQ(settings::ParseSizeText("100,340,200,440"), (SizeRect{ 100, 340, 200, 440 }));
     EXPECT_EQ(settings::ParseSizeText("10, 20, 30, 40"), (SizeRect{ 10, 20, 30, 40 }));
-    // The default text is taken apart as left, right, top, bottom too.
-    EXPECT_EQ(settings::ParseSizeText("0,0,50,50"), (SizeRect{ 0, 0, 50, 50 }));
     EXPECT_EQ(settings::ParseSizeText("300,100,-5,x"), (SizeRect{ 300, 100, -5, 0 }));
     EXPECT_EQ(settings::ParseSizeText(",,,"), (SizeRect{ 0, 0, 0, 0 }));
 
@@ -130,22 +122,24 @@ TEST(SizeText, ParsesOnlyFourPieces)
 
 TEST(SizeText, FormatsQuotedAndReadsBack)
 {
-    EXPECT_EQ(settings::FormatSizeText({ 100, 340, 200, 440 }), R"("100,340,200,440")");
-    for (const SizeRect& rect : { SizeRect{ 100, 340, 200, 440 }, SizeRect{ -1280, -1040, -30, 210 },
-                                  SizeRect{ INT_MIN, INT_MAX, 0, -1 } }) {
-        const std::string text = settings::FormatSizeText(rect);
-        ASSERT_GE(text.size(), 2u);
-        EXPECT_EQ(text.front(), '"');
-        EXPECT_EQ(text.back(), '"');
-        EXPECT_EQ(settings::ParseSizeText(text.substr(1, text.size() - 2)), rect);
+    const struct {
+        SizeRect rect;
+        const char* text;
+    } cases[] = {
+        { { 100, 340, 200, 440 }, R"("100,340,200,440")" },
+        { { -1280, -1040, -30, 210 }, R"("-1280,-1040,-30,210")" },
+        { { INT_MIN, INT_MAX, 0, -1 }, R"("-2147483648,2147483647,0,-1")" },
+    };
+    for (const auto& c : cases) {
+        const std::string text = settings::FormatSizeText(c.rect);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(settings::ParseSizeText(text.substr(1, text.size() - 2)), c.rect) << text;
     }
-    EXPECT_EQ(settings::FormatSizeText({ -1280, -1040, -30, 210 }), R"("-1280,-1040,-30,210")");
 }
 
 TEST(Quoted, AddsOnePairAndEscapesNothing)
 {
     EXPECT_EQ(settings::Quoted(""), R"("")");
-    EXPECT_EQ(settings::Quoted("Office"), R"("Office")");
     EXPECT_EQ(settings::Quoted(R"( say "hi" )"), R"(" say "hi" ")");
     EXPECT_EQ(settings::Quoted(R"(D:\Sounds\kuku.wav)"), R"("D:\Sounds\kuku.wav")");
 }

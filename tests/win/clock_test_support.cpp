@@ -10,7 +10,8 @@ bool operator==(const RECT& a, const RECT& b)
 
 void PrintTo(const RECT& rect, std::ostream* os)
 {
-    *os << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
+    *os << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom
+        << ")";
 }
 
 namespace wintest {
@@ -69,7 +70,8 @@ void PrintTo(const FileState& state, std::ostream* os)
         return;
     }
     *os << state.bytes.size() << " bytes written at "
-        << ((static_cast<ULONGLONG>(state.written.dwHighDateTime) << 32) | state.written.dwLowDateTime);
+        << ((static_cast<ULONGLONG>(state.written.dwHighDateTime) << 32) |
+            state.written.dwLowDateTime);
 }
 
 FileState SettingsFileState(const ScratchDir& dir)
@@ -84,6 +86,16 @@ FileState SettingsFileState(const ScratchDir& dir)
     if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
         state.written = data.ftLastWriteTime;
     return state;
+}
+
+Strings SettingsOf(const CZentimDlg& dlg)
+{
+    return { std::to_string(dlg.m_nKukuType),
+             dlg.m_strKukuSound,
+             std::to_string(dlg.m_nKukuFlashCount),
+             dlg.m_strUpStr,
+             dlg.m_strDownStr,
+             std::to_string(dlg.m_nDigitalPanel) };
 }
 
 } // namespace wintest

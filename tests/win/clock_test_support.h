@@ -3,6 +3,7 @@
 //   IsSameArea, IsClippedToClockEllipse - regions, and the window's own;
 //   CentredTemplateRect   - where the window stands when nothing moved it;
 //   SettingsFileState     - zentim.ini's bytes and last-write time;
+//   SettingsOf            - the six settings, to compare in one go;
 //   RECT comparison and printing for EXPECT_EQ.
 #pragma once
 
@@ -10,6 +11,8 @@
 #include "win_test_support.h"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 bool operator==(const RECT& a, const RECT& b);
 void PrintTo(const RECT& rect, std::ostream* os);
@@ -42,5 +45,10 @@ struct FileState {
 void PrintTo(const FileState& state, std::ostream* os);
 
 FileState SettingsFileState(const ScratchDir& dir);
+
+using Strings = std::vector<std::string>;
+// As text in the order of the fields: interval, sound, flashes, up text,
+// down text, panel.
+Strings SettingsOf(const CZentimDlg& dlg);
 
 } // namespace wintest

@@ -1,5 +1,5 @@
 // The clock window's life: creation, the first paint, the timer, later
-// paints, and the two ways out.
+// paints, a change of scale, and the two ways out.
 #include "clock_test_support.h"
 
 #include "framework/gdi.h"
@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr char kAbsentTextsMessage[] =
-    "Can`t load KukuSound file!\nCan`t load UpString text!\nCan`t load BottomString text!\n";
 
 // DrawClock reads the time twice a frame; counting the reads counts the
 // frames.
@@ -22,31 +19,42 @@ face::ClockTime CountedTime()
 }
 
 // Without zentim.ini nothing moves the window, and the first paint still
-// clips it.
+// clips it. Dragged onto a monitor of another scale, the clock takes the
+// rectangle the system suggests and is clipped to the ellipse of its new
+// size.
 TEST(ClockWindow, StartsTopmostToolWindowCentredAndClipped)
 {
     wintest::ScratchDir dir;
     CZentimDlg dlg;
     wintest::MessageBoxWatcher boxes(dlg);
     LONG exStyle = 0;
-    RECT window{}, expected{};
-    bool clipped = false;
+    RECT window{}, expected{}, rescaled{};
+    bool clipped = false, clippedRescaled = false;
     wintest::RunClock(dlg, [&] {
         exStyle = GetWindowLongA(dlg.m_hWnd, GWL_EXSTYLE);
         GetWindowRect(dlg.m_hWnd, &window);
         expected = wintest::CentredTemplateRect(dlg.m_hWnd);
+        EXPECT_EQ(dlg.m_rcWindow, window);
         clipped = wintest::IsClippedToClockEllipse(dlg.m_hWnd);
+
+        RECT suggested{ 40, 60, 40 + 270, 60 + 255 };
+        dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(dlg.m_hWnd, &rescaled);
+        clippedRescaled = wintest::IsClippedToClockEllipse(dlg.m_hWnd);
     });
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
     EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
     EXPECT_EQ(window, expected);
-    EXPECT_EQ(dlg.m_rcWindow, window);
     EXPECT_TRUE(clipped);
     EXPECT_EQ(dlg.m_strUpStr, "");
     EXPECT_EQ(dlg.m_strDownStr, "");
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_FALSE(wintest::SettingsFileState(dir).exists);
+
+    EXPECT_EQ(rescaled, (RECT{ 40, 60, 310, 315 }));
+    EXPECT_EQ(dlg.m_rcWindow, rescaled);
+    EXPECT_TRUE(clippedRescaled);
 }
 
 // The load's message box runs a message loop inside the first paint; the
@@ -80,30 +88,15 @@ TEST(ClockWindow, FirstPaintWorkRunsOnceWhileLoadMessageIsOpen)
     EXPECT_GE(paintsWhileOpen, 3);
     EXPECT_GE(framesWhileOpen, 1);
     ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, kAbsentTextsMessage);
+    EXPECT_EQ(
+        boxes.Boxes()[0].text,
+        "Can`t load KukuSound file!\nCan`t load UpString text!\nCan`t load BottomString text!\n");
     EXPECT_TRUE(clipped);
 }
 
-TEST(ClockWindow, OnlyTimerZeroDrawsTheFace)
-{
-    wintest::ScratchDir dir;
-    CZentimDlg dlg;
-    dlg.SetTimeSource(&CountedTime);
-    const struct {
-        UINT_PTR id;
-        int frames;
-    } ticks[] = { { 1, 0 }, { 7, 0 }, { 0xC0DE, 0 }, { 0, 1 } };
-    wintest::RunClock(dlg, [&] {
-        for (const auto& tick : ticks) {
-            SCOPED_TRACE(tick.id);
-            const int before = g_timeReads;
-            dlg.SendMessage(WM_TIMER, tick.id, 0);
-            EXPECT_EQ((g_timeReads - before) / 2, tick.frames);
-        }
-    });
-}
-
-TEST(ClockWindow, LaterPaintsNeitherReloadNorDrawNorClip)
+// Only timer 0 draws the face; later paints neither reload the settings
+// nor draw nor clip.
+TEST(ClockWindow, OnlyTimerZeroDrawsAndLaterPaintsDoNothingOfTheFirst)
 {
     wintest::ScratchDir dir;
     dir.Write("zentim.ini", "[Options]\r\nkuku_type=30\r\nkuku_sound=\"\"\r\nup_str=\"Office\"\r\n"
@@ -112,8 +105,13 @@ TEST(ClockWindow, LaterPaintsNeitherReloadNorDrawNorClip)
     dlg.SetTimeSource(&CountedTime);
     wintest::MessageBoxWatcher boxes(dlg);
     bool regionKept = false;
-    int framesDrawn = -1;
+    int framesPainted = -1;
     wintest::RunClock(dlg, [&] {
+        for (const UINT_PTR id : { 1, 0xC0DE, 0 }) {
+            const int before = g_timeReads;
+            dlg.SendMessage(WM_TIMER, id, 0);
+            EXPECT_EQ((g_timeReads - before) / 2, id == 0 ? 1 : 0) << "timer " << id;
+        }
         // A reload would now change the settings and complain.
         dir.Write("zentim.ini", "[Options]\r\nkuku_type=5\r\n");
         const CRgn own(CreateRectRgn(0, 0, 50, 50));
@@ -121,67 +119,39 @@ TEST(ClockWindow, LaterPaintsNeitherReloadNorDrawNorClip)
         const int before = g_timeReads;
         for (int i = 0; i < 3; ++i)
             RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        framesDrawn = (g_timeReads - before) / 2;
+        framesPainted = (g_timeReads - before) / 2;
         const CRgn now(CreateRectRgn(0, 0, 0, 0));
         regionKept = GetWindowRgn(dlg.m_hWnd, now) != ERROR && wintest::IsSameArea(now, own);
     });
-    EXPECT_EQ(framesDrawn, 0);
+    EXPECT_EQ(framesPainted, 0);
     EXPECT_TRUE(regionKept);
     EXPECT_EQ(dlg.m_nKukuType, 30);
     EXPECT_EQ(dlg.m_strUpStr, "Office");
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-// Both ways out end the modal run and leave the settings file alone.
+// Both ways out end the modal run and write no settings file.
 TEST(ClockWindow, ExitAndCloseEndTheRunWithoutWriting)
 {
     const struct {
-        const char* name;
         UINT message;
         WPARAM wParam;
         INT_PTR result;
-    } ways[] = { { "Exit command", WM_COMMAND, ID_MENU_EXIT, -1 },
-                 { "close request", WM_CLOSE, 0, IDCANCEL } };
-    const char* const files[] = { nullptr, "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
-                                           "kuku_sound=\"\"\r\nup_str=\"\"\r\ndown_str=\"\"\r\n" };
+    } ways[] = { { WM_COMMAND, ID_MENU_EXIT, -1 }, { WM_CLOSE, 0, IDCANCEL } };
     for (const auto& way : ways) {
-        for (const char* file : files) {
-            SCOPED_TRACE(std::string(way.name) + (file ? " with a settings file" : " without one"));
-            wintest::ScratchDir dir;
-            if (file != nullptr)
-                dir.Write("zentim.ini", file);
-            const wintest::FileState before = wintest::SettingsFileState(dir);
-            CZentimDlg dlg;
-            bool ended = false;
-            const INT_PTR result = wintest::RunClock(dlg, [&] {
-                dlg.SendMessage(way.message, way.wParam, 0);
-                ended = wintest::PumpUntil(
-                    [&] { return dlg.m_hWnd == nullptr || !IsWindowVisible(dlg.m_hWnd); });
-            });
-            EXPECT_TRUE(ended);
-            EXPECT_EQ(result, way.result);
-            EXPECT_EQ(wintest::SettingsFileState(dir), before);
-        }
+        SCOPED_TRACE(way.message);
+        wintest::ScratchDir dir;
+        CZentimDlg dlg;
+        bool ended = false;
+        const INT_PTR result = wintest::RunClock(dlg, [&] {
+            dlg.SendMessage(way.message, way.wParam, 0);
+            ended = wintest::PumpUntil(
+                [&] { return dlg.m_hWnd == nullptr || !IsWindowVisible(dlg.m_hWnd); });
+        });
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(result, way.result);
+        EXPECT_FALSE(wintest::SettingsFileState(dir).exists);
     }
-}
-
-// Dragged onto a monitor of another scale, the clock takes the rectangle
-// the system suggests and is clipped to the ellipse of its new size.
-TEST(ClockWindow, TakesTheSuggestedRectangleWhenTheScaleChanges)
-{
-    wintest::ScratchDir dir;
-    CZentimDlg dlg;
-    RECT window{};
-    bool clipped = false;
-    wintest::RunClock(dlg, [&] {
-        RECT suggested{ 40, 60, 40 + 270, 60 + 255 };
-        dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-        GetWindowRect(dlg.m_hWnd, &window);
-        clipped = wintest::IsClippedToClockEllipse(dlg.m_hWnd);
-    });
-    EXPECT_EQ(window, (RECT{ 40, 60, 310, 315 }));
-    EXPECT_EQ(dlg.m_rcWindow, window);
-    EXPECT_TRUE(clipped);
 }
 
 } // namespace

@@ -11,9 +11,9 @@ struct Saved {
     std::string iniPath;
 };
 
-// Runs the clock in dir, lets prepare() set it up, then saves from inside its
-// modal loop and records the message box.
-Saved SaveFrom(const wintest::ScratchDir&, const std::function<void(CZentimDlg&)>& prepare)
+// Runs the clock in the current folder, lets prepare() set it up, then
+// saves from inside its modal loop and records the message box.
+Saved SaveFrom(const std::function<void(CZentimDlg&)>& prepare)
 {
     CZentimDlg dlg;
     dlg.SetTimeSource(&wintest::QuietTime);
@@ -36,20 +36,21 @@ void SetExampleSettings(CZentimDlg& dlg)
     dlg.m_nDigitalPanel = 1;
 }
 
-constexpr char kExampleFile[] = "[MainWindow]\r\n"
-                                "size=\"100,340,200,440\"\r\n"
-                                "[Options]\r\n"
-                                "kuku_type=30\r\n"
-                                "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\n"
-                                "kuku_flash_count=3\r\n"
-                                "up_str=\"Office\"\r\n"
-                                "down_str=\"Quartz\"\r\n"
+constexpr char kExampleFile[] = "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
+                                "kuku_type=30\r\nkuku_sound=\"D:\\Sounds\\kuku.wav\"\r\n"
+                                "kuku_flash_count=3\r\nup_str=\"Office\"\r\ndown_str=\"Quartz\"\r\n"
                                 "digital_panel=1\r\n";
 
+// Minimised into the notification area the window is hidden and, on
+// Windows, parked far off screen; the file must hold where the user left it.
 TEST(SaveOptions, IntoAnEmptyFolderWritesTheWholeFileAndConfirms)
 {
     wintest::ScratchDir dir;
-    const Saved saved = SaveFrom(dir, &SetExampleSettings);
+    const Saved saved = SaveFrom([](CZentimDlg& dlg) {
+        SetExampleSettings(dlg);
+        dlg.ShowWindow(SW_MINIMIZE);
+        dlg.ShowWindow(SW_HIDE);
+    });
 
     std::string file;
     ASSERT_TRUE(dir.Read("zentim.ini", &file));
@@ -65,31 +66,18 @@ TEST(SaveOptions, IntoAnEmptyFolderWritesTheWholeFileAndConfirms)
 TEST(SaveOptions, KeepsWhatItDoesNotOwnInPlace)
 {
     wintest::ScratchDir dir;
-    dir.Write("zentim.ini", "; my clock\r\n"
-                            "[Options]\r\n"
-                            "colour=blue\r\n"
-                            "kuku_type=5\r\n"
-                            "[Extra]\r\n"
-                            "a=1\r\n");
-    SaveFrom(dir, [](CZentimDlg& dlg) {
+    dir.Write("zentim.ini",
+              "; my clock\r\n[Options]\r\ncolour=blue\r\nkuku_type=5\r\n[Extra]\r\na=1\r\n");
+    SaveFrom([](CZentimDlg& dlg) {
         SetExampleSettings(dlg);
         dlg.m_strUpStr = "";
     });
 
     std::string file;
     ASSERT_TRUE(dir.Read("zentim.ini", &file));
-    EXPECT_EQ(file, "; my clock\r\n"
-                    "[Options]\r\n"
-                    "colour=blue\r\n"
-                    "kuku_type=30\r\n"
-                    "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\n"
-                    "kuku_flash_count=3\r\n"
-                    "up_str=\"\"\r\n"
-                    "down_str=\"Quartz\"\r\n"
-                    "digital_panel=1\r\n"
-                    "[Extra]\r\n"
-                    "a=1\r\n"
-                    "[MainWindow]\r\n"
+    EXPECT_EQ(file, "; my clock\r\n[Options]\r\ncolour=blue\r\nkuku_type=30\r\n"
+                    "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\nup_str=\"\"\r\n"
+                    "down_str=\"Quartz\"\r\ndigital_panel=1\r\n[Extra]\r\na=1\r\n[MainWindow]\r\n"
                     "size=\"100,340,200,440\"\r\n");
 }
 
@@ -99,7 +87,7 @@ TEST(SaveOptions, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     dir.Write("zentim.ini", kExampleFile);
     const wintest::FileState before = wintest::SettingsFileState(dir);
     HANDLE lock = INVALID_HANDLE_VALUE;
-    const Saved saved = SaveFrom(dir, [&](CZentimDlg& dlg) {
+    const Saved saved = SaveFrom([&](CZentimDlg& dlg) {
         dlg.m_nKukuType = 15;
         // Held open without sharing, the file can be neither read nor
         // written by anyone else, root included.
@@ -112,38 +100,31 @@ TEST(SaveOptions, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     ASSERT_EQ(saved.boxes.size(), 1u);
     EXPECT_EQ(saved.boxes[0].caption, "Save");
     EXPECT_EQ(saved.boxes[0].icon, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(saved.boxes[0].text, "Can`t write MainWindow size!\n"
-                                   "Can`t write Kuku_type!\n"
-                                   "Can`t write Kuku_sound file!\n"
-                                   "Can`t write Kuku_flash_count!\n"
-                                   "Can`t write UpString text!\n"
-                                   "Can`t write BottomString text!\n"
-                                   "Can`t write DigitalPanel!\n");
+    EXPECT_EQ(saved.boxes[0].text,
+              "Can`t write MainWindow size!\nCan`t write Kuku_type!\nCan`t write Kuku_sound file!\n"
+              "Can`t write Kuku_flash_count!\nCan`t write UpString text!\n"
+              "Can`t write BottomString text!\nCan`t write DigitalPanel!\n");
     EXPECT_EQ(wintest::SettingsFileState(dir), before);
 }
 
+// Texts the profile functions would trim or unquote, and the ends of the
+// number range.
 TEST(SaveOptions, WhatIsSavedLoadsBackUnchanged)
 {
-    struct Case {
-        const char* text;
-        int number;
+    const wintest::Strings cases[] = {
+        { "-2147483648", "  blanks around  ", "2147483647", "\"quoted\"", "say \"hi\"", "-5" },
+        { "0", "", "0", "", "", "0" },
     };
-    const Case cases[] = {
-        { "  blanks around  ", -5 },
-        { "say \"hi\" twice", -2147483647 - 1 },
-        { "\"quoted\"", 2147483647 },
-        { "", 0 },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const wintest::Strings& c : cases) {
+        SCOPED_TRACE(c[1]);
         wintest::ScratchDir dir;
-        SaveFrom(dir, [&](CZentimDlg& dlg) {
-            dlg.m_strUpStr = c.text;
-            dlg.m_strDownStr = c.text;
-            dlg.m_strKukuSound = c.text;
-            dlg.m_nKukuType = c.number;
-            dlg.m_nKukuFlashCount = c.number;
-            dlg.m_nDigitalPanel = c.number;
+        SaveFrom([&](CZentimDlg& dlg) {
+            dlg.m_nKukuType = std::stoi(c[0]);
+            dlg.m_strKukuSound = c[1];
+            dlg.m_nKukuFlashCount = std::stoi(c[2]);
+            dlg.m_strUpStr = c[3];
+            dlg.m_strDownStr = c[4];
+            dlg.m_nDigitalPanel = std::stoi(c[5]);
         });
 
         CZentimDlg loaded;
@@ -151,31 +132,8 @@ TEST(SaveOptions, WhatIsSavedLoadsBackUnchanged)
         wintest::MessageBoxWatcher watcher(loaded);
         wintest::RunClock(loaded, [] {});
         EXPECT_TRUE(watcher.Boxes().empty());
-        EXPECT_EQ(loaded.m_strUpStr, c.text);
-        EXPECT_EQ(loaded.m_strDownStr, c.text);
-        EXPECT_EQ(loaded.m_strKukuSound, c.text);
-        EXPECT_EQ(loaded.m_nKukuType, c.number);
-        EXPECT_EQ(loaded.m_nKukuFlashCount, c.number);
-        EXPECT_EQ(loaded.m_nDigitalPanel, c.number);
+        EXPECT_EQ(wintest::SettingsOf(loaded), c);
     }
-}
-
-// Minimised into the notification area the window is hidden and, on
-// Windows, parked far off screen; the next start must find it where the
-// user left it.
-TEST(SaveOptions, WhileHiddenStoresTheNormalRectangle)
-{
-    wintest::ScratchDir dir;
-    SaveFrom(dir, [](CZentimDlg& dlg) {
-        dlg.MoveWindow(120, 130, 200, 210);
-        dlg.ShowWindow(SW_MINIMIZE);
-        dlg.ShowWindow(SW_HIDE);
-    });
-
-    char size[64];
-    GetPrivateProfileStringA("MainWindow", "size", "", size, sizeof size,
-                             dir.File("zentim.ini").c_str());
-    EXPECT_STREQ(size, "120,320,130,340");
 }
 
 } // namespace

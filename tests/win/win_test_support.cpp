@@ -1,10 +1,8 @@
 #include "win_test_support.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
-
-#include <shellapi.h>
 
 namespace wintest {
 
@@ -67,14 +65,13 @@ INT_PTR RunModalScript(CDialog& dlg, const std::function<void()>& script)
 
 ScratchDir::ScratchDir()
 {
+    static unsigned counter = 0;
     char buffer[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, buffer);
     m_previous = buffer;
     GetTempPathA(MAX_PATH, buffer);
-    static unsigned counter = 0;
-    std::ostringstream name;
-    name << buffer << "zentim-test-" << GetCurrentProcessId() << "-" << ++counter;
-    m_path = name.str();
+    m_path = buffer + ("zentim-test-" + std::to_string(GetCurrentProcessId())) + "-" +
+             std::to_string(++counter);
     CreateDirectoryA(m_path.c_str(), nullptr);
     SetCurrentDirectoryA(m_path.c_str());
 }
@@ -82,14 +79,8 @@ ScratchDir::ScratchDir()
 ScratchDir::~ScratchDir()
 {
     SetCurrentDirectoryA(m_previous.c_str());
-    // SHFileOperation wants a double-zero-terminated list.
-    std::string from = m_path;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&op);
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
 }
 
 void ScratchDir::Write(const std::string& name, const std::string& content) const
@@ -116,26 +107,11 @@ std::string WindowText(HWND wnd)
     return text;
 }
 
-BOOL CALLBACK FindIconStatic(HWND child, LPARAM found)
-{
-    char cls[16] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
-}
-
 // The box's icon, told by comparing with the shared system icons that
 // MessageBox shows. The control's identifier differs between Windows and
-// Wine, so it is found by its style.
+// Wine, so it is found by its class and style.
 UINT IconType(HWND box)
 {
-    HWND iconStatic = nullptr;
-    EnumChildWindows(box, &FindIconStatic, reinterpret_cast<LPARAM>(&iconStatic));
-    if (iconStatic == nullptr)
-        return 0;
-    const HICON icon = reinterpret_cast<HICON>(SendMessageA(iconStatic, STM_GETICON, 0, 0));
     const struct {
         LPCSTR id;
         UINT type;
@@ -143,9 +119,18 @@ UINT IconType(HWND box)
                   { IDI_EXCLAMATION, MB_ICONWARNING },
                   { IDI_ASTERISK, MB_ICONINFORMATION },
                   { IDI_QUESTION, MB_ICONQUESTION } };
-    for (const auto& k : known) {
-        if (icon == LoadIconA(nullptr, k.id))
-            return k.type;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") != 0 ||
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            continue;
+        const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        for (const auto& k : known) {
+            if (icon == LoadIconA(nullptr, k.id))
+                return k.type;
+        }
     }
     return 0;
 }
@@ -187,7 +172,8 @@ BOOL CALLBACK MessageBoxWatcher::OnThreadWindow(HWND wnd, LPARAM self)
             return TRUE;
     }
     watcher.m_open.push_back(wnd);
-    watcher.m_boxes.push_back({ WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), IconType(wnd) });
+    watcher.m_boxes.push_back(
+        { WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), IconType(wnd) });
     return TRUE;
 }
 
