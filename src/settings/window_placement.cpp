@@ -1,15 +1,18 @@
 #include "settings/window_placement.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace settings {
 
 bool IsUsableWindowRect(const ScreenRect& rect)
 {
-    const std::int64_t width = rect.right - rect.left;
-    const std::int64_t height = rect.bottom - rect.top;
-    return width >= kMinWindowSide && height >= kMinWindowSide && width <= INT_MAX && height <= INT_MAX;
+    // Window positions and sizes are kept in 16 bits: a move beyond them is
+    // cut short, and could leave the window on no monitor at all.
+    for (const std::int64_t edge : { rect.left, rect.top, rect.right, rect.bottom }) {
+        if (edge < kMinCoordinate || edge > kMaxCoordinate)
+            return false;
+    }
+    return rect.right - rect.left >= kMinWindowSide && rect.bottom - rect.top >= kMinWindowSide;
 }
 
 ScreenRect MoveInside(const ScreenRect& rect, const ScreenRect& area)

@@ -16,7 +16,7 @@ namespace {
 
 using settings::ScreenRect;
 
-TEST(WindowPlacement, UsableNeedsThirtyTwoPixelsEachWay)
+TEST(WindowPlacement, UsableNeedsThirtyTwoPixelsEachWayWithinWindowCoordinates)
 {
     const struct {
         ScreenRect rect;
@@ -29,7 +29,12 @@ TEST(WindowPlacement, UsableNeedsThirtyTwoPixelsEachWay)
         { { 100, 100, 68, 200 }, false },  // right left of left
         { { 100, 200, 200, 100 }, false }, // bottom above top
         { { 0, 50, 0, 50 }, false },       // what a missing size key gives
-        { { 0, 0, INT_MAX, INT_MAX }, true },
+        { { -32768, -32768, 32767, 32767 }, true },
+        // Beyond the system's coordinates the move would be cut short and
+        // could leave the window on no monitor.
+        { { -40000, 100, 1000, 400 }, false },
+        { { 0, 0, 32768, 100 }, false },
+        { { 0, 0, INT_MAX, INT_MAX }, false },
         // 4294967295 wide: no window can be that large.
         { { INT_MIN, 0, INT_MAX, 100 }, false },
         // In 32 bits the width would wrap round to a usable 41.
