@@ -91,7 +91,7 @@ TEST_F(Chime, FlashesMaximiseAndRestoreTheWindowOncePerMinute)
             EXPECT_FALSE(IsZoomed(m_dlg.m_hWnd));
             EXPECT_FALSE(IsIconic(m_dlg.m_hWnd));
         }
-        DrawAt(At(12, 30, 1));
+        DrawAt(At(12, 30, 0));
         EXPECT_TRUE(g_sizes.empty()) << "the minute chimed twice";
     });
 
