@@ -14,20 +14,22 @@ def test_saved_position_and_size_come_back(window_manager, xserver, clock):
     assert running.wait_geometry(SAVED_GEOMETRY) == SAVED_GEOMETRY
     assert running.wait_face_drawn()
 
-    # Drag by the face, 150 px right and 60 px down.
+    # Drag by the face, 150 px right and 60 px down. The pauses give the
+    # system's move loop time to take the pointer over and to let it go.
     x, y, width, height = SAVED_GEOMETRY
     grab_x, grab_y = x + width // 2, y + height // 4
-    xserver.xdotool("mousemove", grab_x, grab_y, "mousedown", 1)
-    xserver.xdotool("mousemove", "--sync", grab_x + 75, grab_y + 30)
-    xserver.xdotool("mousemove", "--sync", grab_x + 150, grab_y + 60)
-    xserver.xdotool("mouseup", 1)
+    xserver.xdotool("mousemove", grab_x, grab_y, "mousedown", 1, "sleep", 0.3,
+                    "mousemove", grab_x + 75, grab_y + 30, "sleep", 0.2,
+                    "mousemove", grab_x + 150, grab_y + 60, "sleep", 0.3, "mouseup", 1)
     moved = (x + 150, y + 60, width, height)
     assert running.wait_geometry(moved) == moved, "the drag did not move the clock"
 
-    # Three presses of Up: one pixel more on every side each time.
-    running.press("Up", "Up", "Up")
-    grown = (x + 147, y + 57, width + 6, height + 6)
-    assert running.wait_geometry(grown) == grown, "Up did not grow the clock"
+    # Three presses of Up, one pixel more on every side each time; each
+    # waited for, so that none goes to a move loop still ending.
+    for step in (1, 2, 3):
+        running.press("Up")
+        grown = (x + 150 - step, y + 60 - step, width + 2 * step, height + 2 * step)
+        assert running.wait_geometry(grown) == grown, f"Up number {step} did not grow the clock"
 
     running.choose_from_menu(DOWN_TO_SAVE_OPTIONS)
     confirmation = poll(lambda: xserver.window_named("Save"))
