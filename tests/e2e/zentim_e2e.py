@@ -388,7 +388,21 @@ class ClockLauncher:
         clock = Clock(self.xserver, process, folder, before)
         self.clocks.append(clock)
         if wait:
-            clock.wait_window()
+            try:
+                clock.wait_window(timeout=START_TIMEOUT / 2)
+            except AssertionError:
+                if clock.process.poll() is not None or getattr(self, "_restarting", False):
+                    raise
+                # Now and then, just after a window manager has taken over
+                # the screen, Wine's first mapping of a window is lost: the
+                # program runs on with its window in place, never shown.
+                # That is the X side's doing; start the program once more.
+                clock.stop()
+                self._restarting = True
+                try:
+                    return self.start(ini, folder=folder, time_of_day=time_of_day, env=env)
+                finally:
+                    self._restarting = False
         return clock
 
     def stop_all(self):

@@ -16,6 +16,12 @@ void PrintTo(const RECT& rect, std::ostream* os)
 
 namespace wintest {
 
+const char* const kExampleLines[9] = {
+    "[MainWindow]",       "size=\"100,340,200,440\"", "[Options]",
+    "kuku_type=30",       "kuku_sound=\"D:\\Sounds\\kuku.wav\"", "kuku_flash_count=3",
+    "up_str=\"Office\"", "down_str=\"Quartz\"",     "digital_panel=1",
+};
+
 face::ClockTime QuietTime() { return { 1700000030, true, 10, 8, 30, 0 }; }
 
 INT_PTR RunClock(CZentimDlg& dlg, const std::function<void()>& script)

@@ -19,6 +19,11 @@ void PrintTo(const RECT& rect, std::ostream* os);
 
 namespace wintest {
 
+// The lines of the file that saving writes for a 240 x 240 window at
+// (100, 200), a chime every 30 minutes with three flashes, a sound, two
+// texts and the panel on.
+extern const char* const kExampleLines[9];
+
 // A fixed time in the middle of a minute: no interval chime is ever due,
 // whatever settings a test loads.
 face::ClockTime QuietTime();

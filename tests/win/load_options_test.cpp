@@ -18,19 +18,8 @@ constexpr char kEmptySize[] = "Can`t load MainWindow size!\n";
 // changed key given a new value, or left out when the value is null.
 std::string ExampleWith(std::initializer_list<std::pair<const char*, const char*>> changes = {})
 {
-    static const char* const lines[] = {
-        "[MainWindow]",
-        "size=\"100,340,200,440\"",
-        "[Options]",
-        "kuku_type=30",
-        "kuku_sound=\"D:\\Sounds\\kuku.wav\"",
-        "kuku_flash_count=3",
-        "up_str=\"Office\"",
-        "down_str=\"Quartz\"",
-        "digital_panel=1",
-    };
     std::string text;
-    for (std::string line : lines) {
+    for (std::string line : wintest::kExampleLines) {
         for (const auto& change : changes) {
             if (line.rfind(std::string(change.first) + "=", 0) == 0)
                 line =

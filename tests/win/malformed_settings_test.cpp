@@ -74,17 +74,8 @@ private:
     // the window moves and the texts load.
     std::string DamagedExample()
     {
-        static const char* const lines[] = { "[MainWindow]",
-                                             "size=\"100,340,200,440\"",
-                                             "[Options]",
-                                             "kuku_type=30",
-                                             "kuku_sound=\"D:\\Sounds\\kuku.wav\"",
-                                             "kuku_flash_count=3",
-                                             "up_str=\"Office\"",
-                                             "down_str=\"Quartz\"",
-                                             "digital_panel=1" };
         std::string file;
-        for (const std::string line : lines) {
+        for (const std::string line : wintest::kExampleLines) {
             const unsigned fate = Pick(10);
             if (fate == 0)
                 continue;

@@ -36,10 +36,13 @@ void SetExampleSettings(CZentimDlg& dlg)
     dlg.m_nDigitalPanel = 1;
 }
 
-constexpr char kExampleFile[] = "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
-                                "kuku_type=30\r\nkuku_sound=\"D:\\Sounds\\kuku.wav\"\r\n"
-                                "kuku_flash_count=3\r\nup_str=\"Office\"\r\ndown_str=\"Quartz\"\r\n"
-                                "digital_panel=1\r\n";
+std::string ExampleFile()
+{
+    std::string file;
+    for (const char* line : wintest::kExampleLines)
+        file = file + line + "\r\n";
+    return file;
+}
 
 // Minimised into the notification area the window is hidden and, on
 // Windows, parked far off screen; the file must hold where the user left it.
@@ -54,7 +57,7 @@ TEST(SaveOptions, IntoAnEmptyFolderWritesTheWholeFileAndConfirms)
 
     std::string file;
     ASSERT_TRUE(dir.Read("zentim.ini", &file));
-    EXPECT_EQ(file, kExampleFile);
+    EXPECT_EQ(file, ExampleFile());
     ASSERT_EQ(saved.boxes.size(), 1u);
     EXPECT_EQ(saved.boxes[0].caption, "Save");
     EXPECT_EQ(saved.boxes[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
@@ -84,7 +87,7 @@ TEST(SaveOptions, KeepsWhatItDoesNotOwnInPlace)
 TEST(SaveOptions, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
 {
     wintest::ScratchDir dir;
-    dir.Write("zentim.ini", kExampleFile);
+    dir.Write("zentim.ini", ExampleFile());
     const wintest::FileState before = wintest::SettingsFileState(dir);
     HANDLE lock = INVALID_HANDLE_VALUE;
     const Saved saved = SaveFrom([&](CZentimDlg& dlg) {
