@@ -60,8 +60,13 @@ zt_build_tree() {
 zt_build_source_tree() {
     local source=$1 dir=$2
     shift 2
-    # A tree configured with another generator cannot be reconfigured for Ninja.
-    if [[ -f $dir/CMakeCache.txt && ! -f $dir/build.ninja ]]; then
+    # A tree configured with another generator cannot be reconfigured for
+    # Ninja, and a toolchain file is read only when a tree is first
+    # configured: start such trees afresh.
+    local toolchain
+    toolchain=$(printf '%s\n' "$@" | sed -n 's/^-DCMAKE_TOOLCHAIN_FILE=//p')
+    if [[ -f $dir/CMakeCache.txt && ! -f $dir/build.ninja ]] ||
+        [[ -n $toolchain && -f $dir/CMakeCache.txt && $toolchain -nt $dir/CMakeCache.txt ]]; then
         rm -rf "$dir"
     fi
     if [[ ! -f $dir/build.ninja ]]; then
