@@ -8,7 +8,7 @@
 //            window's pixels on the X screen.
 // Each figure is the median over batches of the time per frame in the batch.
 // Arguments: --quick for fewer batches.
-#include "clock_test_support.h"
+#include "support.h"
 
 #include "face/face_renderer.h"
 #include "framework/gdi.h"
@@ -100,7 +100,8 @@ void BenchRender(int batches)
     const CClientDC screen(nullptr);
     for (const int size : kSizes) {
         const CMemDC dc(screen);
-        const CBitmap image(CreateCompatibleBitmap(screen, size + 5, size + 1));
+        const face::Size imageSize = face::OffscreenImageSize(size, size);
+        const CBitmap image(CreateCompatibleBitmap(screen, imageSize.width, imageSize.height));
         CSelectObject select(dc, image);
         for (const Scene& s : kScenes) {
             const Figures f = Measure(
@@ -125,12 +126,14 @@ void RunQueueEmpty()
     }
 }
 
+// Run in a folder of its own (scripts/bench sees to it), so that no
+// zentim.ini moves the window.
 void BenchWindow(int batches)
 {
-    const wintest::ScratchDir dir;
     for (const int size : kSizes) {
         CZentimDlg dlg;
-        wintest::RunClock(dlg, [&] {
+        AfxGetApp()->m_pMainWnd = &dlg;
+        wintest::RunModal(dlg, [&] {
             SetWindowPos(dlg.m_hWnd, nullptr, 20, 20, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
             GetWindowRect(dlg.m_hWnd, &dlg.m_rcWindow);
             dlg.SetRoundRegion();
@@ -143,6 +146,7 @@ void BenchWindow(int batches)
                 batches, 100);
             Print("window", size, "bare", f);
         });
+        AfxGetApp()->m_pMainWnd = nullptr;
     }
 }
 

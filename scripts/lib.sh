@@ -84,14 +84,13 @@ zt_build_all() {
     zt_build_tree "$ZT_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ZT_ROOT/cmake/mingw-i686.cmake"
     zt_say "Building win64"
     zt_build_tree "$ZT_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ZT_ROOT/cmake/mingw-x86_64.cmake"
-    zt_say "Building fuzz (settings text, clang)"
+    zt_say "Building fuzz (settings mapping, clang)"
     zt_build_source_tree "$ZT_ROOT/tests/fuzz" "$ZT_BUILD/fuzz" -DCMAKE_CXX_COMPILER=clang++
     local exe
     for exe in win32/zentim.exe win64/zentim.exe win32/zentim_win_tests.exe \
-        win64/zentim_win_tests.exe win32/zentim_leak_tests.exe win64/zentim_leak_tests.exe \
-        win32/tests/unit/zentim_unit_tests.exe \
-        win64/tests/unit/zentim_unit_tests.exe native/tests/unit/zentim_unit_tests \
-        win32/zentim_bench.exe win64/zentim_bench.exe fuzz/settings_text_fuzz; do
+        win64/zentim_win_tests.exe win32/tests/unit/zentim_unit_tests.exe \
+        native/tests/unit/zentim_unit_tests win32/zentim_bench.exe win64/zentim_bench.exe \
+        fuzz/settings_mapping_fuzz; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
     done
 }

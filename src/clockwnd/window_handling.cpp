@@ -2,9 +2,9 @@
 // the notification-area icon, and the window rectangle kept in step.
 #include "clockwnd/zentim_dlg.h"
 
+#include "clockwnd/window_geometry.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
-#include "settings/window_placement.h"
 
 #include <shellapi.h>
 
@@ -54,6 +54,8 @@ void CZentimDlg::OnRButtonDown(UINT, POINT)
     Default();
 }
 
+// Nothing of the clock's own: m_rcWindow follows the size, and a save
+// reads the rectangle afresh.
 void CZentimDlg::OnMove(int, int) { Default(); }
 
 void CZentimDlg::OnSizing(UINT, RECT*)
@@ -171,21 +173,15 @@ void CZentimDlg::ResizeByArrowKey(int delta)
     GetWindowRect(&m_rcWindow);
     RECT r;
     GetWindowRect(&r);
-    const int width = r.right - r.left + 2 * delta;
-    const int height = r.bottom - r.top + 2 * delta;
-
-    // Smaller, the window could no longer be seen or grabbed; larger than
-    // the work area, its edges could no longer be reached.
-    if (delta < 0 && (width < settings::kMinWindowSide || height < settings::kMinWindowSide))
+    MONITORINFO mi{ sizeof mi, {}, {}, 0 };
+    GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    const std::optional<face::Box> resized = clockwnd::ArrowKeyResize(
+        { r.left, r.top, r.right, r.bottom }, delta,
+        { mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom });
+    if (!resized)
         return;
-    if (delta > 0) {
-        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-        GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
-        if (width > mi.rcWork.right - mi.rcWork.left || height > mi.rcWork.bottom - mi.rcWork.top)
-            return;
-    }
-
-    MoveWindow(r.left - delta, r.top - delta, width, height, TRUE);
+    MoveWindow(resized->left, resized->top, resized->right - resized->left,
+               resized->bottom - resized->top, TRUE);
     GetWindowRect(&m_rcWindow);
     SetRoundRegion();
 }

@@ -1,24 +1,23 @@
+// CZentimDlg's life: creation, the first paint, the timer, the round
+// clipping, a change of scale, the options dialog and the ways out.
 #include "clockwnd/zentim_dlg.h"
 
+#include "clockwnd/local_time.h"
+#include "clockwnd/tick_schedule.h"
+#include "clockwnd/window_geometry.h"
 #include "framework/gdi.h"
 #include "options/options_dlg.h"
 #include "res/resource.h"
-#include "clockwnd/tick_schedule.h"
 #include "settings/settings_text.h"
-
-#include <time.h>
 
 namespace {
 constexpr UINT_PTR kClockTimer = 0;
-
-// FILETIME counts 100 ns steps from 1601; the C library counts from 1970.
-constexpr long long kFiletimeUnixEpoch = 116444736000000000LL;
-constexpr long long kFiletimeStepsPerMs = 10000;
 } // namespace
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
     : CDialog(IDD_ZENTIM_DIALOG, pParent),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_timeSource(&clockwnd::ReadLocalTime), m_showMessageBox(&MessageBoxA),
       m_nMsgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
 {
 }
@@ -47,24 +46,6 @@ ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
-
-face::ClockTime CZentimDlg::ReadLocalTime()
-{
-    FILETIME ft;
-    GetSystemTimeAsFileTime(&ft);
-    const long long sinceUnixEpochMs =
-        ((static_cast<long long>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) - kFiletimeUnixEpoch) /
-        kFiletimeStepsPerMs;
-    const __time64_t now = sinceUnixEpochMs / 1000;
-    face::ClockTime time{ now, false, -1, -1, -1, static_cast<int>(sinceUnixEpochMs % 1000) };
-    if (const tm* local = _localtime64(&now)) {
-        time.valid = true;
-        time.hour = local->tm_hour;
-        time.minute = local->tm_min;
-        time.second = local->tm_sec;
-    }
-    return time;
-}
 
 BOOL CZentimDlg::OnInitDialog()
 {
@@ -96,6 +77,8 @@ void CZentimDlg::MakeTopmost()
 
 void CZentimDlg::OnPaint()
 {
+    // Minimised, the window shows its icon for the moment before it hides
+    // in the notification area.
     if (IsIconic(m_hWnd)) {
         CPaintDC dc(m_hWnd);
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
@@ -122,6 +105,7 @@ void CZentimDlg::DoFirstPaintWork()
     SetRoundRegion();
 }
 
+// The picture a minimised window is dragged as: the clock's own icon.
 HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
@@ -136,15 +120,15 @@ void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
 void CZentimDlg::ArmClockTimer()
 {
     // Re-arming the same timer identifier replaces its period.
-    const int delay = clockwnd::DelayToNextTickMs(m_pfnTimeSource().millisecond);
+    const int delay = clockwnd::DelayToNextTickMs(m_timeSource().millisecond);
     SetTimer(m_hWnd, kClockTimer, static_cast<UINT>(delay), nullptr);
 }
 
 void CZentimDlg::SetRoundRegion()
 {
-    const int width = m_rcWindow.right - m_rcWindow.left;
-    const int height = m_rcWindow.bottom - m_rcWindow.top;
-    CRgn region(CreateEllipticRgn(3, 5, width - 3, height - 3));
+    const face::Box box = clockwnd::RoundRegionBox(m_rcWindow.right - m_rcWindow.left,
+                                                   m_rcWindow.bottom - m_rcWindow.top);
+    CRgn region(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
     // The window owns the region once it is set.
     if (SetWindowRgn(m_hWnd, region, TRUE))
         region.Detach();
@@ -155,8 +139,9 @@ LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
     // Moved to a monitor of another scale: take the size the system
     // suggests, so the clock keeps its physical size, and clip it anew.
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     GetWindowRect(&m_rcWindow);
     SetRoundRegion();
     return 0;

@@ -8,7 +8,10 @@
 #include "face/clock_time.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
+#include "settings/clock_settings.h"
+#include "settings/window_placement.h"
 
+#include <functional>
 #include <string>
 
 // Callback message of the notification-area icon; it carries the mouse
@@ -20,9 +23,14 @@ public:
     explicit CZentimDlg(CWnd* pParent = nullptr);
     ~CZentimDlg() override;
 
-    // Where DrawClock reads the time. Tests hand in a fixed time.
-    using TimeSource = face::ClockTime (*)();
-    void SetTimeSource(TimeSource source) { m_pfnTimeSource = source; }
+    // Where DrawClock reads the time: the system clock, or a fixed time in
+    // the tests.
+    using TimeSource = std::function<face::ClockTime()>;
+    void SetTimeSource(TimeSource source) { m_timeSource = std::move(source); }
+    // How the settings operations show their message box, owned by this
+    // window: the system's, or a recorder in the tests.
+    using MessageBoxShower = std::function<int(HWND owner, LPCSTR text, LPCSTR caption, UINT type)>;
+    void SetMessageBoxShower(MessageBoxShower show) { m_showMessageBox = std::move(show); }
 
     // One frame: reads the time, runs the chime, draws the face.
     void DrawClock();
@@ -43,19 +51,8 @@ public:
     RECT m_rcWindow{};
     std::string m_strIniDir;
     std::string m_strIniPath;
-
-    // Settings: chime interval in minutes (0 = off), its WAV file and number
-    // of flashes, the texts above and below the centre, and the digital
-    // panel (1 = shown).
-    int m_nKukuType = 0;
-    std::string m_strKukuSound;
-    int m_nKukuFlashCount = 0;
-    std::string m_strUpStr;
-    std::string m_strDownStr;
-    int m_nDigitalPanel = 0;
-
-    // The local time now, read from the system clock.
-    static face::ClockTime ReadLocalTime();
+    // What the options dialog edits, the face shows and zentim.ini keeps.
+    settings::ClockSettings m_settings;
 
 protected:
     BOOL OnInitDialog() override;
@@ -91,9 +88,9 @@ private:
     void ArmClockTimer();
     // Flashes the window and plays the sound when a chime is due at time.
     void CheckKuku(const face::ClockTime& time);
-    // Moves the window to a saved "left,right,top,bottom" rectangle, when
-    // it is usable and can be brought on screen.
-    void ApplySavedRect(const std::string& sizeText);
+    // Moves the window to a saved rectangle, onto the nearest monitor when
+    // it lies off every one.
+    void MoveToSavedRect(const settings::ScreenRect& saved);
     // Grows (+1) or shrinks (-1) the window by one pixel per side around
     // its centre, within the bounds of the arrow keys.
     void ResizeByArrowKey(int delta);
@@ -105,9 +102,15 @@ private:
     HICON m_hIcon;
     bool m_bFirstPaintDone = false;
     CMenu m_menuPopup;
+    // The dial's radius in the last frame drawn, in pixels: how large the
+    // face is, which the window's own size does not say (the radius follows
+    // the width alone).
     double m_dRadius = 0;
+    // The notification icon's tip. Empty: hovering the icon shows nothing,
+    // as the icon is there only to bring the clock back.
     std::string m_strTrayTip;
-    TimeSource m_pfnTimeSource = &ReadLocalTime;
+    TimeSource m_timeSource;
+    MessageBoxShower m_showMessageBox;
     face::ChimeLatch m_kukuLatch;
     // Set while the clock is hidden behind its notification-area icon.
     bool m_bTrayIconAdded = false;

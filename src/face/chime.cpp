@@ -1,26 +1,24 @@
-// CZentimDlg::CheckKuku: the interval chime, looked at before each frame.
-#include "clockwnd/zentim_dlg.h"
+#include "face/chime.h"
 
-#include <mmsystem.h>
-
+namespace face {
 namespace {
 constexpr DWORD kFlashStateMs = 150;
 } // namespace
 
-void CZentimDlg::CheckKuku(const face::ClockTime& time)
+void RunChime(HWND window, int flashCount, const std::string& sound, SoundPlayer play)
 {
-    if (!m_kukuLatch.ClaimChime(time, m_nKukuType))
-        return;
     // Maximising also brings back a clock hidden in the notification area;
     // the restore then leaves it on screen at its own size.
-    for (int flash = 0; flash < m_nKukuFlashCount; ++flash) {
-        ShowWindow(SW_MAXIMIZE);
+    for (int flash = 0; flash < flashCount; ++flash) {
+        ShowWindow(window, SW_MAXIMIZE);
         Sleep(kFlashStateMs);
-        ShowWindow(SW_RESTORE);
+        ShowWindow(window, SW_RESTORE);
         Sleep(kFlashStateMs);
     }
     // Synchronous, and without SND_NODEFAULT: a file that can't be played
     // still gives the system's default sound.
-    if (!m_strKukuSound.empty())
-        PlaySoundA(m_strKukuSound.c_str(), nullptr, SND_FILENAME);
+    if (!sound.empty())
+        play(sound.c_str(), nullptr, SND_FILENAME);
 }
+
+} // namespace face

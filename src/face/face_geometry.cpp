@@ -14,7 +14,10 @@ constexpr double kOneSixtieth = 0.016666666666666666;
 
 int Trunc(double v) { return static_cast<int>(v); }
 
-Line Radial(int cx, int cy, double angle, double r) { return { { cx, cy }, DialPoint(cx, cy, angle, r) }; }
+Line Radial(int cx, int cy, double angle, double r)
+{
+    return { { cx, cy }, DialPoint(cx, cy, angle, r) };
+}
 
 } // namespace
 
@@ -40,7 +43,8 @@ FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, in
         const bool major = i % 5 == 0;
         const double angle = 6.0 * i;
         const double inner = r - (major ? 7 : 3);
-        g.marks[i] = { { DialPoint(g.cx, g.cy, angle, inner), DialPoint(g.cx, g.cy, angle, r) }, major };
+        g.marks[i] = { { DialPoint(g.cx, g.cy, angle, inner), DialPoint(g.cx, g.cy, angle, r) },
+                       major };
     }
 
     const int hour12 = hour > 12 ? hour - 12 : hour;
@@ -80,6 +84,11 @@ PanelLayout ComputePanelLayout(const FaceGeometry& g, int textWidth, int textHei
     const int x = g.cx - textWidth / 2;
     const int y = g.cy + g.radiusInt / 2;
     return { { x, y }, { x - 2, y - 2, g.cx + textWidth / 2 + 2, y + textHeight + 2 } };
+}
+
+Size OffscreenImageSize(int clientWidth, int clientHeight)
+{
+    return { clientWidth + 5, clientHeight + 1 };
 }
 
 } // namespace face

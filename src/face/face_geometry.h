@@ -1,6 +1,7 @@
 // Geometry of one clock-face frame, free of any drawing API:
 //   FaceGeometry / ComputeFaceGeometry - centre, radius, marks, hands, fonts;
-//   UpTextOrigin, DownTextOrigin, PanelLayout - where measured texts go.
+//   UpTextOrigin, DownTextOrigin, PanelLayout - where measured texts go;
+//   OffscreenImageSize - the image a frame is built in.
 // Everything truncates toward zero exactly as the drawing has always done,
 // so that the pixels stay where users know them.
 #pragma once
@@ -47,17 +48,17 @@ struct Hand {
 };
 
 struct FaceGeometry {
-    int width, height;  // client area W x H
-    int cx, cy;         // centre
-    double radius;      // R
-    int radiusInt;      // trunc(R)
+    int width, height; // client area W x H
+    int cx, cy;        // centre
+    double radius;     // R
+    int radiusInt;     // trunc(R)
     std::array<ScaleMark, 60> marks;
     Hand hourHand;
     Hand minuteHand;
     Line secondHand;
     FontSpec upFont, downFont, panelFont;
-    Box capDisc;  // white disc drawn with the thin pen
-    Box capCore;  // black region filled over it
+    Box capDisc; // white disc drawn with the thin pen
+    Box capCore; // black region filled over it
 };
 
 // hour is 0..23 (or -1 when the time is unknown), minute and second 0..59
@@ -76,5 +77,12 @@ struct PanelLayout {
     Box box;
 };
 PanelLayout ComputePanelLayout(const FaceGeometry& g, int textWidth, int textHeight);
+
+struct Size {
+    int width, height;
+};
+// A frame is built in an image this much larger than the client area; the
+// strip beyond it is never drawn on nor copied to the window.
+Size OffscreenImageSize(int clientWidth, int clientHeight);
 
 } // namespace face

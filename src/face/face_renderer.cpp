@@ -13,8 +13,8 @@ const COLORREF kPanelDigits = RGB(255, 102, 51);
 CFont MakeFont(const FontSpec& font, const char* face)
 {
     return CFont(CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                             ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, face));
+                             ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             FF_MODERN | DEFAULT_PITCH, face));
 }
 
 SIZE Measure(HDC dc, const std::string& text)
@@ -107,8 +107,24 @@ void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
         CSelectObject brush(dc, GetStockObject(WHITE_BRUSH));
         Ellipse(dc, g.capDisc.left, g.capDisc.top, g.capDisc.right, g.capDisc.bottom);
     }
-    const CRgn core(CreateEllipticRgn(g.capCore.left, g.capCore.top, g.capCore.right, g.capCore.bottom));
+    const CRgn core(
+        CreateEllipticRgn(g.capCore.left, g.capCore.top, g.capCore.right, g.capCore.bottom));
     FillRgn(dc, core, blackBrush);
+}
+
+void PresentFace(HWND window, const FaceGeometry& g, const FaceTexts& texts)
+{
+    const CClientDC windowDC(window);
+    if (windowDC == nullptr)
+        return;
+    const Size size = OffscreenImageSize(g.width, g.height);
+    const CMemDC memDC(windowDC);
+    const CBitmap image(CreateCompatibleBitmap(windowDC, size.width, size.height));
+    if (memDC == nullptr || image == nullptr)
+        return;
+    CSelectObject select(memDC, image);
+    RenderFace(memDC, g, texts);
+    BitBlt(windowDC, 0, 0, g.width, g.height, memDC, 0, 0, SRCCOPY);
 }
 
 } // namespace face

@@ -1,5 +1,7 @@
-// RenderFace: draws one whole clock-face frame into any device context.
-// The clock window, the tests and the benchmark all draw through it.
+// RenderFace: draws one whole clock-face frame into any device context;
+// the clock window, the tests and the benchmark all draw through it.
+// PresentFace: a frame built off screen and put on a window in one copy,
+// so that the window never shows half a frame.
 #pragma once
 
 #include "face/face_geometry.h"
@@ -18,5 +20,9 @@ struct FaceTexts {
 };
 
 void RenderFace(HDC dc, const FaceGeometry& geometry, const FaceTexts& texts);
+
+// When the window's surface or the image cannot be had, the window keeps
+// its last frame.
+void PresentFace(HWND window, const FaceGeometry& geometry, const FaceTexts& texts);
 
 } // namespace face

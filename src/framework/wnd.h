@@ -50,11 +50,6 @@ public:
     void SetDlgItemText(int nID, const char* text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
     // The child's whole text, however long.
     std::string GetDlgItemText(int nID) const;
-    // A message box owned by this window.
-    int MessageBox(const char* text, const char* caption, UINT type)
-    {
-        return ::MessageBoxA(m_hWnd, text, caption, type);
-    }
 
     // Called by the modal loops for every queued message aimed at this
     // window or one of its children, before it is dispatched; TRUE means
@@ -90,14 +85,16 @@ private:
         using ThisClass = theClass;                                                                \
         static const CMessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                                                          \
-    { 0, 0, 0, nullptr }                                                                           \
+    {                                                                                              \
+        0, 0, 0, nullptr                                                                           \
+    }                                                                                              \
     }                                                                                              \
     ;                                                                                              \
     return entries;                                                                                \
     }
 
 #define AFX_MAP_ROW(message, code, id, body)                                                       \
-    { message, code, id, [](CWnd* wnd, WPARAM wParam, LPARAM lParam) -> LRESULT {                 \
+    { message, code, id, [](CWnd* wnd, WPARAM wParam, LPARAM lParam) -> LRESULT {                  \
          ThisClass* self = static_cast<ThisClass*>(wnd);                                           \
          (void)self;                                                                               \
          (void)wParam;                                                                             \
@@ -105,7 +102,8 @@ private:
          body                                                                                      \
      } },
 
-#define AFX_POINT_LPARAM POINT{ GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) }
+#define AFX_POINT_LPARAM                                                                           \
+    POINT { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) }
 
 #define ON_WM_PAINT() AFX_MAP_ROW(WM_PAINT, 0, 0, self->OnPaint(); return 0;)
 #define ON_WM_CLOSE() AFX_MAP_ROW(WM_CLOSE, 0, 0, self->OnClose(); return 0;)
@@ -115,25 +113,32 @@ private:
     AFX_MAP_ROW(WM_QUERYDRAGICON, 0, 0, return reinterpret_cast<LRESULT>(self->OnQueryDragIcon());)
 #define ON_WM_LBUTTONDOWN()                                                                        \
     AFX_MAP_ROW(WM_LBUTTONDOWN, 0, 0,                                                              \
-                self->OnLButtonDown(static_cast<UINT>(wParam), AFX_POINT_LPARAM); return 0;)
+                self->OnLButtonDown(static_cast<UINT>(wParam), AFX_POINT_LPARAM);                  \
+                return 0;)
 #define ON_WM_LBUTTONUP()                                                                          \
     AFX_MAP_ROW(WM_LBUTTONUP, 0, 0,                                                                \
-                self->OnLButtonUp(static_cast<UINT>(wParam), AFX_POINT_LPARAM); return 0;)
+                self->OnLButtonUp(static_cast<UINT>(wParam), AFX_POINT_LPARAM);                    \
+                return 0;)
 #define ON_WM_LBUTTONDBLCLK()                                                                      \
     AFX_MAP_ROW(WM_LBUTTONDBLCLK, 0, 0,                                                            \
-                self->OnLButtonDblClk(static_cast<UINT>(wParam), AFX_POINT_LPARAM); return 0;)
+                self->OnLButtonDblClk(static_cast<UINT>(wParam), AFX_POINT_LPARAM);                \
+                return 0;)
 #define ON_WM_RBUTTONDOWN()                                                                        \
     AFX_MAP_ROW(WM_RBUTTONDOWN, 0, 0,                                                              \
-                self->OnRButtonDown(static_cast<UINT>(wParam), AFX_POINT_LPARAM); return 0;)
+                self->OnRButtonDown(static_cast<UINT>(wParam), AFX_POINT_LPARAM);                  \
+                return 0;)
 #define ON_WM_MOVE()                                                                               \
     AFX_MAP_ROW(WM_MOVE, 0, 0, self->OnMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;)
 #define ON_WM_SIZE()                                                                               \
     AFX_MAP_ROW(WM_SIZE, 0, 0,                                                                     \
-                self->OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;)
+                self->OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));           \
+                return 0;)
 #define ON_WM_SIZING()                                                                             \
     AFX_MAP_ROW(WM_SIZING, 0, 0,                                                                   \
                 self->OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));        \
                 return TRUE;)
-#define ON_MESSAGE(message, memberFn) AFX_MAP_ROW(message, 0, 0, return self->memberFn(wParam, lParam);)
+#define ON_MESSAGE(message, memberFn)                                                              \
+    AFX_MAP_ROW(message, 0, 0, return self->memberFn(wParam, lParam);)
 #define ON_COMMAND(id, memberFn) AFX_MAP_ROW(WM_COMMAND, 0, id, self->memberFn(); return 0;)
-#define ON_BN_CLICKED(id, memberFn) AFX_MAP_ROW(WM_COMMAND, BN_CLICKED, id, self->memberFn(); return 0;)
+#define ON_BN_CLICKED(id, memberFn)                                                                \
+    AFX_MAP_ROW(WM_COMMAND, BN_CLICKED, id, self->memberFn(); return 0;)

@@ -38,7 +38,7 @@ BOOL COptions::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    const CZentimDlg& clock = *m_pClockDlg;
+    const settings::ClockSettings& clock = m_pClockDlg->m_settings;
     SetDlgItemText(IDC_EDIT_KUKU_TYPE, std::to_string(clock.m_nKukuType).c_str());
     SetDlgItemText(IDC_EDIT_KUKU_SOUND, clock.m_strKukuSound.c_str());
     SetDlgItemText(IDC_EDIT_KUKU_FLASH_COUNT, std::to_string(clock.m_nKukuFlashCount).c_str());
@@ -52,7 +52,7 @@ BOOL COptions::OnInitDialog()
 void COptions::OnBnClickedButtonApply()
 {
     // The clock reads these at every tick, so the next one shows them.
-    CZentimDlg& clock = *m_pClockDlg;
+    settings::ClockSettings& clock = m_pClockDlg->m_settings;
     clock.m_nKukuType = settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_KUKU_TYPE));
     clock.m_strKukuSound = GetDlgItemText(IDC_EDIT_KUKU_SOUND);
     clock.m_nKukuFlashCount = settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_KUKU_FLASH_COUNT));

@@ -2,12 +2,11 @@
 // place, browses for and tries the chime sound, and saves the settings file.
 #pragma once
 
+#include "face/chime.h"
 #include "framework/button.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
-
-#include <mmsystem.h>
 
 class CZentimDlg;
 
@@ -19,8 +18,7 @@ public:
     ~COptions() override;
 
     // What the test button plays the sound with. Tests hand in a recorder.
-    using SoundPlayer = BOOL(WINAPI*)(LPCSTR pszSound, HMODULE hmod, DWORD fdwSound);
-    void SetSoundPlayer(SoundPlayer player) { m_pfnPlaySound = player; }
+    void SetSoundPlayer(face::SoundPlayer player) { m_pfnPlaySound = player; }
 
     // Cleared by the first paint, which puts the picture on the test button.
     bool m_bFirstPaint;
@@ -43,5 +41,5 @@ private:
     void OnBnClickedButtonPlay();
     void OnPaint();
 
-    SoundPlayer m_pfnPlaySound = &PlaySoundA;
+    face::SoundPlayer m_pfnPlaySound = &PlaySoundA;
 };

@@ -1,30 +1,20 @@
 // The clock window handled as a user handles it: keys, popup menu, menu
 // commands, the notification-area icon, and m_rcWindow kept in step.
-#include "clock_test_support.h"
-#include "framework/gdi.h"
-#include "framework/winapp.h"
-#include "res/resource.h"
+#include "support.h"
 
-#include <gtest/gtest.h>
+#include "res/resource.h"
 
 #include <shellapi.h>
 
-#include <functional>
-#include <iterator>
 #include <utility>
-#include <vector>
 
 namespace {
 
-using wintest::PumpFor;
-using wintest::PumpUntil;
-
-// Bit 30 of a key-down's lParam: the key was down already (auto-repeat).
-constexpr LPARAM kRepeatedKey = 0x40000001;
+using namespace wintest;
 
 // Wine, with no desktop tray running, shows each notification icon as one
 // child of this window. Windows has no such window; these tests are Wine's.
-int TrayIconCount()
+int TrayIcons()
 {
     const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
     int count = 0;
@@ -34,315 +24,158 @@ int TrayIconCount()
     return count;
 }
 
-RECT WindowRect(HWND hWnd)
-{
-    RECT rect{};
-    GetWindowRect(hWnd, &rect);
-    return rect;
-}
-
-RECT Inflated(const RECT& rect, int delta)
-{
-    return RECT{ rect.left - delta, rect.top - delta, rect.right + delta, rect.bottom + delta };
-}
-
-// A key-down handled the way the dialog's modal loop handles it.
-void PressKey(CZentimDlg& dlg, WPARAM key, LPARAM flags = 1)
-{
-    MSG msg{ dlg.m_hWnd, WM_KEYDOWN, key, flags, static_cast<DWORD>(GetMessageTime()), {} };
-    if (!dlg.PreTranslateMessage(&msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-bool HiddenInTray(const CZentimDlg& dlg, int iconsBefore)
-{
-    return !IsWindowVisible(dlg.m_hWnd) && IsIconic(dlg.m_hWnd) &&
-           TrayIconCount() == iconsBefore + 1;
-}
-
-bool ShownNormal(const CZentimDlg& dlg, int iconsBefore)
-{
-    return IsWindowVisible(dlg.m_hWnd) && !IsIconic(dlg.m_hWnd) && !IsZoomed(dlg.m_hWnd) &&
-           TrayIconCount() == iconsBefore;
-}
-
-class WindowHandling : public testing::Test {
+class WindowHandling : public ClockTest {
 protected:
-    void SetUp() override
+    // A key-down handled the way the dialog's modal loop handles it.
+    void Press(WPARAM key)
     {
-        AfxGetApp()->m_pMainWnd = &m_dlg;
-        m_iconsBefore = TrayIconCount();
+        MSG msg{ m_clock.m_hWnd, WM_KEYDOWN, key, 1, 0, {} };
+        if (!m_clock.PreTranslateMessage(&msg))
+            DispatchMessageA(&msg);
     }
-    void TearDown() override { AfxGetApp()->m_pMainWnd = nullptr; }
-
-    // Runs the clock and returns DoModal's result: -1 unless something
-    // ended the dialog before the script was through.
-    INT_PTR Run(const std::function<void()>& script)
+    bool InTray() const
     {
-        return wintest::RunModalScript(m_dlg, script);
+        return !IsWindowVisible(m_clock.m_hWnd) && IsIconic(m_clock.m_hWnd) &&
+               TrayIcons() == m_icons + 1;
     }
-
-    wintest::ScratchDir m_dir;
-    CZentimDlg m_dlg;
-    int m_iconsBefore = 0;
+    bool ShownNormal() const
+    {
+        return IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd) &&
+               !IsZoomed(m_clock.m_hWnd) && TrayIcons() == m_icons;
+    }
+    const int m_icons = TrayIcons();
 };
 
-TEST_F(WindowHandling, EnterDoesNothing)
+// Enter does nothing; Up and Down grow and shrink by a pixel on every side
+// and clip the window to its new size.
+TEST_F(WindowHandling, KeysResizeAroundTheCentreAndReclip)
 {
     const INT_PTR result = Run([&] {
-        const RECT before = WindowRect(m_dlg.m_hWnd);
-        PressKey(m_dlg, VK_RETURN);
+        const RECT before = WindowRect(m_clock.m_hWnd);
+        Press(VK_RETURN);
         PumpFor(100);
-        EXPECT_TRUE(ShownNormal(m_dlg, m_iconsBefore));
-        EXPECT_EQ(WindowRect(m_dlg.m_hWnd), before);
+        EXPECT_TRUE(ShownNormal());
+        for (const auto& step : { std::make_pair(VK_UP, 1), std::make_pair(VK_DOWN, 0) }) {
+            Press(step.first);
+            RECT expected = before;
+            InflateRect(&expected, step.second, step.second);
+            EXPECT_EQ(WindowRect(m_clock.m_hWnd), expected);
+            EXPECT_EQ(m_clock.m_rcWindow, expected);
+            EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
+        }
     });
-    EXPECT_EQ(result, -1);
+    EXPECT_EQ(result, -1) << "Enter ended the clock";
 }
 
-TEST_F(WindowHandling, EveryWayOfMinimisingHidesInTheTrayAndOnlyALeftPressBringsItBack)
+// Every way of minimising ends in the notification area; of the mouse
+// messages over the icon only a left press brings the clock back, where it
+// was. The icon goes with the window.
+TEST_F(WindowHandling, MinimisingHidesInTheTrayAndALeftPressBringsItBack)
 {
-    struct Way {
-        const char* name;
-        std::function<void()> minimise;
+    const std::vector<std::function<void()>> ways = {
+        [&] { Press(VK_ESCAPE); },
+        [&] { m_clock.SendMessage(WM_COMMAND, ID_MENU_MINIMIZE, 0); },
+        [&] { m_clock.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, 0); },
     };
-    const std::vector<Way> ways = {
-        { "Escape", [&] { PressKey(m_dlg, VK_ESCAPE); } },
-        { "Minimize", [&] { m_dlg.SendMessage(WM_COMMAND, ID_MENU_MINIMIZE, 0); } },
-        { "double-click", [&] { m_dlg.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, 0); } },
-    };
-    const UINT ignored[] = { WM_RBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_LBUTTONUP };
-
-    const INT_PTR result = Run([&] {
-        const RECT normal = WindowRect(m_dlg.m_hWnd);
-        for (const Way& way : ways) {
-            SCOPED_TRACE(way.name);
-            way.minimise();
-            ASSERT_TRUE(PumpUntil([&] { return HiddenInTray(m_dlg, m_iconsBefore); }));
-            EXPECT_EQ(m_dlg.m_rcWindow, WindowRect(m_dlg.m_hWnd));
-
-            for (UINT mouse : ignored)
-                EXPECT_EQ(m_dlg.SendMessage(WM_TRAY_NOTIFY, 0, mouse), 0) << mouse;
+    Run([&] {
+        const RECT normal = WindowRect(m_clock.m_hWnd);
+        for (size_t way = 0; way < ways.size(); ++way) {
+            SCOPED_TRACE(way);
+            ways[way]();
+            ASSERT_TRUE(PumpUntil([&] { return InTray(); }));
+            for (UINT mouse : { WM_RBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_LBUTTONUP })
+                m_clock.SendMessage(WM_TRAY_NOTIFY, 0, mouse);
             PumpFor(100);
-            EXPECT_TRUE(HiddenInTray(m_dlg, m_iconsBefore));
-
-            EXPECT_EQ(m_dlg.SendMessage(WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN), 0);
-            ASSERT_TRUE(PumpUntil([&] { return ShownNormal(m_dlg, m_iconsBefore); }));
-            EXPECT_EQ(WindowRect(m_dlg.m_hWnd), normal);
-            EXPECT_EQ(m_dlg.m_rcWindow, normal);
+            EXPECT_TRUE(InTray());
+            m_clock.SendMessage(WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN);
+            ASSERT_TRUE(PumpUntil([&] { return ShownNormal(); }));
+            EXPECT_EQ(WindowRect(m_clock.m_hWnd), normal);
+            EXPECT_EQ(m_clock.m_rcWindow, normal);
         }
+        Press(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return InTray(); }));
+        // Wine drops a destroyed window's icons by itself, but a moment later.
+        DestroyWindow(m_clock.m_hWnd);
+        EXPECT_EQ(TrayIcons(), m_icons);
     });
-    EXPECT_EQ(result, -1);
 }
 
-TEST_F(WindowHandling, IconGoesWithTheWindow)
+// After the shell restarts the icon is added again; an icon that cannot be
+// added leaves the clock on screen, where it can still be reached.
+TEST_F(WindowHandling, TheIconIsThereWhenTheClockIsHidden)
 {
     Run([&] {
-        PressKey(m_dlg, VK_ESCAPE);
-        ASSERT_TRUE(PumpUntil([&] { return HiddenInTray(m_dlg, m_iconsBefore); }));
-        // Wine drops a destroyed window's icons by itself, but only a moment
-        // later; look before anything else can run.
-        DestroyWindow(m_dlg.m_hWnd);
-        EXPECT_EQ(TrayIconCount(), m_iconsBefore);
+        NOTIFYICONDATAA nid{};
+        nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        nid.hWnd = m_clock.m_hWnd;
+        Press(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return InTray(); }));
+        Shell_NotifyIconA(NIM_DELETE, &nid);
+        ASSERT_TRUE(PumpUntil([&] { return TrayIcons() == m_icons; }));
+        PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(PumpUntil([&] { return InTray(); }));
+        m_clock.SendMessage(WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN);
+        ASSERT_TRUE(PumpUntil([&] { return ShownNormal(); }));
+
+        // An icon of the same window and id is there already.
+        nid.uFlags = NIF_ICON;
+        nid.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &nid));
+        Press(VK_ESCAPE);
+        PumpFor(200);
+        EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
+        Shell_NotifyIconA(NIM_DELETE, &nid);
     });
 }
 
-TEST_F(WindowHandling, ArrowKeysResizeAroundTheCentreAndReclip)
-{
-    struct Case {
-        WPARAM key;
-        LPARAM flags;
-        int presses;
-        int delta;
-    };
-    const Case cases[] = {
-        { VK_UP, 1, 1, +1 },
-        { VK_DOWN, 1, 1, -1 },
-        { VK_UP, kRepeatedKey, 3, +3 },
-        { VK_DOWN, kRepeatedKey, 3, -3 },
-    };
-    Run([&] {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << "key " << c.key << " x" << c.presses);
-            const RECT before = WindowRect(m_dlg.m_hWnd);
-            for (int i = 0; i < c.presses; ++i)
-                PressKey(m_dlg, c.key, c.flags);
-            EXPECT_EQ(WindowRect(m_dlg.m_hWnd), Inflated(before, c.delta));
-            EXPECT_EQ(m_dlg.m_rcWindow, Inflated(before, c.delta));
-            EXPECT_TRUE(wintest::IsClippedToClockEllipse(m_dlg.m_hWnd));
-            EXPECT_TRUE(ShownNormal(m_dlg, m_iconsBefore));
-        }
-    });
-}
+// What a thread timer sees of the popup menu while it is tracked.
+RECT g_menuRect;
+std::vector<std::pair<UINT, UINT>> g_menuItems; // command (0: separator), state
 
-TEST_F(WindowHandling, ArrowKeysStopAtTheirBounds)
-{
-    // Sizes are absolute, or (fromWork) added to the work area's size.
-    struct Case {
-        int width;
-        int height;
-        bool fromWork;
-        WPARAM key;
-        bool changes;
-    };
-    const Case cases[] = {
-        { 34, 34, false, VK_DOWN, true },  { 32, 32, false, VK_DOWN, false },
-        { 40, 33, false, VK_DOWN, false }, { 33, 40, false, VK_DOWN, false },
-        { 20, 20, false, VK_UP, true },    { -2, -2, true, VK_UP, true },
-        { 0, 0, true, VK_UP, false },      { -100, -1, true, VK_UP, false },
-        { -1, -100, true, VK_UP, false },  { 0, 0, true, VK_DOWN, true },
-    };
-    Run([&] {
-        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-        GetMonitorInfoA(MonitorFromWindow(m_dlg.m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
-        const RECT& work = mi.rcWork;
-        for (const Case& c : cases) {
-            const int width = c.width + (c.fromWork ? work.right - work.left : 0);
-            const int height = c.height + (c.fromWork ? work.bottom - work.top : 0);
-            SCOPED_TRACE(testing::Message() << width << "x" << height << " key " << c.key);
-            MoveWindow(m_dlg.m_hWnd, work.left + (work.right - work.left - width) / 2,
-                       work.top + (work.bottom - work.top - height) / 2, width, height, TRUE);
-            const RECT before = WindowRect(m_dlg.m_hWnd);
-            ASSERT_EQ(before.right - before.left, width);
-            ASSERT_EQ(before.bottom - before.top, height);
-            PressKey(m_dlg, c.key);
-            const int delta = c.changes ? (c.key == VK_UP ? 1 : -1) : 0;
-            EXPECT_EQ(WindowRect(m_dlg.m_hWnd), Inflated(before, delta));
-        }
-    });
-}
-
-// What a thread timer sees of the popup menu while it is tracked: the timer
-// still fires inside the menu's own loop.
-struct TrackedMenu {
-    HWND window;
-    RECT rect;
-    std::vector<std::pair<UINT, UINT>> items; // command (0: separator), state
-} g_tracked;
-
-void CALLBACK InspectTrackedMenu(HWND, UINT, UINT_PTR id, DWORD)
+void CALLBACK InspectMenu(HWND, UINT, UINT_PTR id, DWORD)
 {
     const HWND window = FindWindowA("#32768", nullptr);
     if (window == nullptr || !IsWindowVisible(window))
         return;
     KillTimer(nullptr, id);
-    g_tracked.window = window;
-    GetWindowRect(window, &g_tracked.rect);
+    GetWindowRect(window, &g_menuRect);
     const HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
     for (int i = 0; i < GetMenuItemCount(menu); ++i)
-        g_tracked.items.emplace_back(GetMenuItemID(menu, i), GetMenuState(menu, i, MF_BYPOSITION));
+        g_menuItems.emplace_back(GetMenuItemID(menu, i), GetMenuState(menu, i, MF_BYPOSITION));
     EndMenu();
 }
 
-TEST_F(WindowHandling, PopupMenuOpensAtThePointerWithMaximizeGrayed)
+// The menu opens at the pointer, not at the press's own point, with
+// Maximize grayed; its commands leave m_rcWindow where the window is.
+TEST_F(WindowHandling, PopupMenuAtThePointerAndItsCommands)
 {
     const UINT off = MF_GRAYED | MF_DISABLED;
-    const std::pair<UINT, UINT> expected[] = {
+    const std::vector<std::pair<UINT, UINT>> items = {
         { ID_MENU_MINIMIZE, 0 },     { ID_MENU_RESTORE, 0 }, { ID_MENU_MAXIMIZE, off },
         { 0, MF_SEPARATOR },         { ID_MENU_OPTIONS, 0 }, { ID_MENU_SAVE_OPTIONS, 0 },
         { ID_MENU_LOAD_OPTIONS, 0 }, { 0, MF_SEPARATOR },    { ID_MENU_EXIT, 0 },
     };
-    g_tracked = TrackedMenu{};
     Run([&] {
-        const RECT rect = WindowRect(m_dlg.m_hWnd);
-        const POINT pointer{ rect.left + 40, rect.top + 50 };
-        SetCursorPos(pointer.x, pointer.y);
-        SetTimer(nullptr, 0, 20, &InspectTrackedMenu);
-        // The press's own point is not where the menu goes.
-        PostMessageA(m_dlg.m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
-        ASSERT_TRUE(PumpUntil([] { return g_tracked.window != nullptr; }));
-        EXPECT_EQ(g_tracked.rect.left, pointer.x);
-        EXPECT_EQ(g_tracked.rect.top, pointer.y);
-        ASSERT_EQ(g_tracked.items.size(), std::size(expected));
-        for (size_t i = 0; i < std::size(expected); ++i) {
-            EXPECT_EQ(g_tracked.items[i].first, expected[i].first) << i;
-            // Wine reports separators grayed too; only their kind matters.
-            const UINT mask = expected[i].first == 0 ? MF_SEPARATOR : off | MF_SEPARATOR;
-            EXPECT_EQ(g_tracked.items[i].second & mask, expected[i].second) << i;
+        const RECT normal = WindowRect(m_clock.m_hWnd);
+        SetCursorPos(normal.left + 40, normal.top + 50);
+        SetTimer(nullptr, 0, 20, &InspectMenu);
+        PostMessageA(m_clock.m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
+        ASSERT_TRUE(PumpUntil([] { return !g_menuItems.empty(); }));
+        EXPECT_EQ(g_menuRect.left, normal.left + 40);
+        EXPECT_EQ(g_menuRect.top, normal.top + 50);
+        ASSERT_EQ(g_menuItems.size(), items.size());
+        for (size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(g_menuItems[i].first, items[i].first) << i;
+            // Wine grays separators too; only their kind matters.
+            const UINT mask = items[i].first == 0 ? MF_SEPARATOR : off | MF_SEPARATOR;
+            EXPECT_EQ(g_menuItems[i].second & mask, items[i].second) << i;
         }
-        EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(g_tracked.window); }));
-        EXPECT_TRUE(ShownNormal(m_dlg, m_iconsBefore));
-    });
-}
-
-TEST_F(WindowHandling, MenuCommandsAndTheRectangleTheyLeave)
-{
-    enum class State { Normal, Maximised, InTray };
-    struct Step {
-        UINT command;
-        State state;
-    };
-    const Step steps[] = {
-        { ID_MENU_MAXIMIZE, State::Maximised }, { ID_MENU_RESTORE, State::Normal },
-        { ID_MENU_MINIMIZE, State::InTray },    { ID_MENU_LOAD_OPTIONS, State::InTray },
-        { ID_MENU_RESTORE, State::Normal },
-    };
-    Run([&] {
-        const RECT normal = WindowRect(m_dlg.m_hWnd);
-        for (const Step& step : steps) {
-            SCOPED_TRACE(step.command);
-            m_dlg.SendMessage(WM_COMMAND, step.command, 0);
-            switch (step.state) {
-            case State::Normal:
-                EXPECT_TRUE(PumpUntil([&] { return ShownNormal(m_dlg, m_iconsBefore); }));
-                EXPECT_EQ(WindowRect(m_dlg.m_hWnd), normal);
-                break;
-            case State::Maximised:
-                EXPECT_TRUE(PumpUntil([&] { return IsZoomed(m_dlg.m_hWnd) != FALSE; }));
-                EXPECT_EQ(TrayIconCount(), m_iconsBefore);
-                break;
-            case State::InTray:
-                EXPECT_TRUE(PumpUntil([&] { return HiddenInTray(m_dlg, m_iconsBefore); }));
-                break;
-            }
-            EXPECT_EQ(m_dlg.m_rcWindow, WindowRect(m_dlg.m_hWnd));
-        }
-        m_dlg.SendMessage(WM_COMMAND, ID_MENU_EXIT, 0);
-        EXPECT_EQ(m_dlg.m_hWnd, nullptr);
-    });
-}
-
-TEST_F(WindowHandling, IconComesBackWhenTheShellRestarts)
-{
-    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    Run([&] {
-        // Shown, the clock has no icon to bring back.
-        PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
-        PumpFor(200);
-        EXPECT_TRUE(ShownNormal(m_dlg, m_iconsBefore));
-
-        PressKey(m_dlg, VK_ESCAPE);
-        ASSERT_TRUE(PumpUntil([&] { return HiddenInTray(m_dlg, m_iconsBefore); }));
-        // The shell's restart loses every icon.
-        NOTIFYICONDATAA nid{};
-        nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        nid.hWnd = m_dlg.m_hWnd;
-        Shell_NotifyIconA(NIM_DELETE, &nid);
-        ASSERT_TRUE(PumpUntil([&] { return TrayIconCount() == m_iconsBefore; }));
-
-        PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
-        EXPECT_TRUE(PumpUntil([&] { return HiddenInTray(m_dlg, m_iconsBefore); }));
-    });
-}
-
-TEST_F(WindowHandling, StaysShownWhenTheIconCannotBeAdded)
-{
-    Run([&] {
-        // An icon of the same window and id is there already, so the
-        // clock's own cannot be added.
-        NOTIFYICONDATAA nid{};
-        nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        nid.hWnd = m_dlg.m_hWnd;
-        nid.uFlags = NIF_ICON;
-        nid.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-        ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &nid));
-
-        PressKey(m_dlg, VK_ESCAPE);
-        PumpFor(200);
-        EXPECT_TRUE(IsWindowVisible(m_dlg.m_hWnd));
-        EXPECT_FALSE(IsIconic(m_dlg.m_hWnd));
-        Shell_NotifyIconA(NIM_DELETE, &nid);
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_MAXIMIZE, 0);
+        EXPECT_TRUE(PumpUntil([&] { return IsZoomed(m_clock.m_hWnd) != FALSE; }));
+        EXPECT_EQ(m_clock.m_rcWindow, WindowRect(m_clock.m_hWnd));
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_RESTORE, 0);
+        EXPECT_TRUE(PumpUntil([&] { return ShownNormal(); }));
+        EXPECT_EQ(m_clock.m_rcWindow, normal);
     });
 }
 

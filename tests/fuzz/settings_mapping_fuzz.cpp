@@ -1,0 +1,69 @@
+// libFuzzer target over the settings mapping: whatever a settings file
+// holds, a load must neither crash nor overflow, must apply only a window
+// rectangle that may be applied, must say only its own messages, and what
+// it loaded must save and load back unchanged. A broken promise aborts,
+// which libFuzzer reports with the input that did it.
+#include "../unit/memory_store.h"
+#include "settings/settings_file.h"
+#include "settings/settings_mapping.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void Check(bool holds, const char* promise)
+{
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s\n", promise);
+        std::abort();
+    }
+}
+
+// The C library's atoi without its undefined behaviour past 32 bits.
+int ReferenceNumber(const std::optional<std::string>& text)
+{
+    const long long value = text ? std::strtoll(text->c_str(), nullptr, 10) : 0;
+    return static_cast<int>(value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : value);
+}
+
+bool OnlyLoadMessages(std::string messages)
+{
+    for (const char* line : { "Can`t load MainWindow size!\n", "Can`t load KukuSound file!\n",
+                              "Can`t load UpString text!\n", "Can`t load BottomString text!\n" }) {
+        const auto at = messages.find(line);
+        if (at != std::string::npos)
+            messages.erase(at, std::string(line).size());
+    }
+    return messages.empty();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const MemoryStore file(std::string(reinterpret_cast<const char*>(data), size));
+    const std::optional<settings::Loaded> loaded = settings::Load(file);
+    Check(loaded.has_value(), "a file always loads");
+    Check(OnlyLoadMessages(loaded->messages), "a load says only its own messages, once each");
+    Check(!loaded->window || settings::IsUsableWindowRect(*loaded->window),
+          "only a usable rectangle is applied");
+    for (const auto& number :
+         { std::make_pair(settings::kKukuTypeKey, loaded->values.m_nKukuType),
+           std::make_pair(settings::kKukuFlashCountKey, loaded->values.m_nKukuFlashCount),
+           std::make_pair(settings::kDigitalPanelKey, loaded->values.m_nDigitalPanel) })
+        Check(number.second == ReferenceNumber(file.Read(settings::kOptionsSection, number.first)),
+              "a number is the value's leading decimal, saturated at 32 bits");
+
+    MemoryStore saved;
+    const settings::ScreenRect window =
+        loaded->window.value_or(settings::ScreenRect{ 100, 200, 340, 440 });
+    Check(settings::Save(saved, loaded->values, window).empty(), "a save to memory succeeds");
+    const std::optional<settings::Loaded> again = settings::Load(saved);
+    Check(again && again->values == loaded->values && again->window == window,
+          "what was loaded saves and loads back unchanged");
+    return 0;
+}

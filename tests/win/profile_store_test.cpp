@@ -1,0 +1,103 @@
+// zentim.ini through the system's profile functions: what a save from the
+// clock writes and says, what it leaves alone, a file it cannot write, and
+// how values read back.
+#include "support.h"
+
+#include "settings/profile_store.h"
+
+namespace {
+
+using wintest::ClockTest;
+
+const char kExample[] = "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\nkuku_type=30\r\n"
+                        "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\n"
+                        "up_str=\"Office\"\r\ndown_str=\"Quartz\"\r\ndigital_panel=1\r\n";
+const settings::ClockSettings kExampleSettings{
+    30, "D:\\Sounds\\kuku.wav", 3, "Office", "Quartz", 1
+};
+
+class ProfileStore : public ClockTest {
+protected:
+    // Saves from inside the clock's loop once prepare() has set it up.
+    void SaveFrom(const std::function<void()>& prepare)
+    {
+        Run([&] {
+            m_clock.MoveWindow(100, 200, 240, 240);
+            m_clock.m_settings = kExampleSettings;
+            prepare();
+            m_clock.SaveOptions();
+        });
+    }
+};
+
+// Minimised into the notification area the window is hidden and, on
+// Windows, parked far off screen; the file must hold where the user left
+// it. The confirmation shows the path as the program uses it.
+TEST_F(ProfileStore, SaveIntoAnEmptyFolderWritesTheWholeFile)
+{
+    SaveFrom([&] {
+        m_clock.ShowWindow(SW_MINIMIZE);
+        m_clock.ShowWindow(SW_HIDE);
+    });
+    EXPECT_EQ(Read("zentim.ini"), kExample);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].caption, "Save");
+    EXPECT_EQ(m_boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(m_boxes[0].text, "Preved! Options save into " + m_clock.m_strIniPath + " success.");
+    EXPECT_NE(m_clock.m_strIniPath.find("\\\\zentim.ini"), std::string::npos);
+}
+
+TEST_F(ProfileStore, SaveKeepsWhatItDoesNotOwnInPlace)
+{
+    Write("zentim.ini", "; mine\r\n[Options]\r\ncolour=blue\r\nkuku_type=5\r\n[Extra]\r\na=1\r\n");
+    SaveFrom([] {});
+    EXPECT_EQ(Read("zentim.ini"),
+              "; mine\r\n[Options]\r\ncolour=blue\r\nkuku_type=30\r\n"
+              "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\nup_str=\"Office\"\r\n"
+              "down_str=\"Quartz\"\r\ndigital_panel=1\r\n[Extra]\r\na=1\r\n[MainWindow]\r\n"
+              "size=\"100,340,200,440\"\r\n");
+}
+
+// Held open without sharing, the file can be neither read nor written by
+// anyone else, root included.
+TEST_F(ProfileStore, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
+{
+    Write("zentim.ini", kExample);
+    HANDLE lock = INVALID_HANDLE_VALUE;
+    SaveFrom([&] {
+        m_clock.m_settings.m_nKukuType = 15;
+        lock = CreateFileA(Path("zentim.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    });
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    CloseHandle(lock);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 7);
+    EXPECT_EQ(Read("zentim.ini"), kExample);
+}
+
+// What the mapping relies on: absent and empty told apart, names in any
+// case, enclosing blanks and quotes taken off, long values cut to the read
+// buffer; and what was saved loads back.
+TEST_F(ProfileStore, ReadsAsTheMappingExpects)
+{
+    Write("zentim.ini", "[Options]\r\nempty=\"\"\r\nquoted = \" a \"b\" \" \r\nlong=" +
+                            std::string(3000, 'x') + "\r\n");
+    const settings::ProfileStore store(Path("zentim.ini"));
+    EXPECT_TRUE(store.Exists());
+    EXPECT_EQ(store.Read("Options", "absent"), std::nullopt);
+    EXPECT_EQ(store.Read("Options", "empty"), "");
+    EXPECT_EQ(store.Read("OPTIONS", "Quoted"), " a \"b\" ");
+    EXPECT_EQ(store.Read("Options", "long"), std::string(2047, 'x'));
+    EXPECT_FALSE(settings::ProfileStore(Path("none.ini")).Exists());
+
+    Write("zentim.ini", kExample);
+    RECT window{};
+    Run([&] { window = wintest::WindowRect(m_clock.m_hWnd); });
+    EXPECT_EQ(m_clock.m_settings, kExampleSettings);
+    EXPECT_EQ(window, (RECT{ 100, 200, 340, 440 }));
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "support.h"
+
+#include "clockwnd/window_geometry.h"
+#include "framework/gdi.h"
+#include "framework/winapp.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+namespace wintest {
+
+void PumpFor(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    for (MSG msg;;) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= ms)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    for (const DWORD start = GetTickCount(); !done(); PumpFor(10)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+CDialog* g_dialog = nullptr;
+const std::function<void()>* g_script = nullptr;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
+{
+    // The modal loop shows the dialog once its queue runs empty; start only
+    // then, as a user would.
+    const HWND wnd = g_dialog->m_hWnd;
+    if (wnd != nullptr && (!IsWindowVisible(wnd) || !IsWindowEnabled(wnd)))
+        return;
+    KillTimer(nullptr, id);
+    (*g_script)();
+    if (g_dialog->m_hWnd != nullptr)
+        DestroyWindow(g_dialog->m_hWnd);
+}
+} // namespace
+
+INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script)
+{
+    g_dialog = &dlg;
+    g_script = &script;
+    SetTimer(nullptr, 0, 10, &RunScript);
+    return dlg.DoModal();
+}
+
+bool IsSameArea(HRGN a, HRGN b)
+{
+    // Not EqualRgn: Wine hands back a window region with its rows merged,
+    // the same pixels in fewer rectangles.
+    const CRgn difference(CreateRectRgn(0, 0, 0, 0));
+    return CombineRgn(difference, a, b, RGN_XOR) == NULLREGION;
+}
+
+bool IsClippedToClockEllipse(HWND wnd)
+{
+    const RECT rc = WindowRect(wnd);
+    const face::Box box = clockwnd::RoundRegionBox(rc.right - rc.left, rc.bottom - rc.top);
+    const CRgn actual(CreateRectRgn(0, 0, 0, 0));
+    const CRgn expected(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
+    return GetWindowRgn(wnd, actual) != ERROR && IsSameArea(actual, expected);
+}
+
+RECT WindowRect(HWND wnd)
+{
+    RECT rect{};
+    GetWindowRect(wnd, &rect);
+    return rect;
+}
+
+ClockTest::ClockTest()
+{
+    static unsigned counter = 0;
+    char buffer[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, buffer);
+    m_previousDir = buffer;
+    GetTempPathA(MAX_PATH, buffer);
+    m_dir = buffer + ("zentim-test-" + std::to_string(GetCurrentProcessId())) + "-" +
+            std::to_string(++counter);
+    CreateDirectoryA(m_dir.c_str(), nullptr);
+    SetCurrentDirectoryA(m_dir.c_str());
+    // A time in the middle of a minute: no chime is due.
+    m_clock.SetTimeSource([] { return face::ClockTime{ 1700000030, true, 10, 8, 30, 0 }; });
+    m_clock.SetMessageBoxShower([this](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+        EXPECT_EQ(owner, m_clock.m_hWnd) << "the clock owns its message boxes";
+        m_boxes.push_back({ text, caption, type });
+        return IDOK;
+    });
+}
+
+ClockTest::~ClockTest()
+{
+    SetCurrentDirectoryA(m_previousDir.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(m_dir, ignored);
+}
+
+INT_PTR ClockTest::Run(const std::function<void()>& script)
+{
+    AfxGetApp()->m_pMainWnd = &m_clock;
+    const INT_PTR result = RunModal(m_clock, script);
+    AfxGetApp()->m_pMainWnd = nullptr;
+    return result;
+}
+
+void ClockTest::Write(const std::string& name, const std::string& content) const
+{
+    std::ofstream(Path(name), std::ios::binary) << content;
+}
+
+std::string ClockTest::Read(const std::string& name) const
+{
+    // Wine may hold profile writes in its cache; they must reach the disk
+    // before the bytes are read.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, Path(name).c_str());
+    std::ifstream in(Path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace wintest

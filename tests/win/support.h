@@ -1,0 +1,54 @@
+// Helpers of the tests that run real windows under Wine or Windows:
+//   PumpFor / PumpUntil - run the message queue instead of sleeping;
+//   RunModal            - run a dialog modally, scripted from inside;
+//   ClockTest           - a clock window run as the program runs it, in a
+//                         scratch folder, its message boxes recorded;
+//   IsSameArea, IsClippedToClockEllipse, WindowRect; RECT for EXPECT_EQ.
+#pragma once
+
+#include "clockwnd/zentim_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+bool operator==(const RECT& a, const RECT& b);
+
+namespace wintest {
+
+void PumpFor(DWORD ms);
+// True once done() holds; false when timeoutMs passed first.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+// Runs dlg.DoModal() with script called from inside its loop once the
+// dialog is shown and enabled; destroys the dialog after it unless the
+// script ended it. Returns DoModal's result.
+INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script);
+
+bool IsSameArea(HRGN a, HRGN b);
+bool IsClippedToClockEllipse(HWND wnd);
+RECT WindowRect(HWND wnd);
+
+class ClockTest : public testing::Test {
+protected:
+    ClockTest();
+    ~ClockTest() override;
+    // Runs the clock as the program's main window, script inside its loop.
+    INT_PTR Run(const std::function<void()>& script);
+    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
+    void Write(const std::string& name, const std::string& content) const;
+    // The file's bytes, "" when there is none.
+    std::string Read(const std::string& name) const;
+
+    struct Box {
+        std::string text, caption;
+        UINT type;
+    };
+    CZentimDlg m_clock;
+    std::vector<Box> m_boxes;
+
+private:
+    std::string m_previousDir, m_dir;
+};
+
+} // namespace wintest
