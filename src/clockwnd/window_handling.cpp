@@ -54,8 +54,7 @@ void CZentimDlg::OnRButtonDown(UINT, POINT)
     Default();
 }
 
-// Nothing of the clock's own: m_rcWindow follows the size, and a save
-// reads the rectangle afresh.
+// Mapped like every change of the window, though a move needs nothing of the clock.
 void CZentimDlg::OnMove(int, int) { Default(); }
 
 void CZentimDlg::OnSizing(UINT, RECT*)

@@ -77,8 +77,7 @@ void CZentimDlg::MakeTopmost()
 
 void CZentimDlg::OnPaint()
 {
-    // Minimised, the window shows its icon for the moment before it hides
-    // in the notification area.
+    // Minimised for a moment before it hides in the tray, it shows its icon.
     if (IsIconic(m_hWnd)) {
         CPaintDC dc(m_hWnd);
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
@@ -105,7 +104,7 @@ void CZentimDlg::DoFirstPaintWork()
     SetRoundRegion();
 }
 
-// The picture a minimised window is dragged as: the clock's own icon.
+// A minimised window is dragged as this picture: the clock's icon, not a blank.
 HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CZentimDlg::OnTimer(UINT_PTR nIDEvent)

@@ -102,12 +102,9 @@ private:
     HICON m_hIcon;
     bool m_bFirstPaintDone = false;
     CMenu m_menuPopup;
-    // The dial's radius in the last frame drawn, in pixels: how large the
-    // face is, which the window's own size does not say (the radius follows
-    // the width alone).
+    // The last frame's dial radius: the face's size, which follows the width alone.
     double m_dRadius = 0;
-    // The notification icon's tip. Empty: hovering the icon shows nothing,
-    // as the icon is there only to bring the clock back.
+    // The tray icon's tip, left empty: the icon is only there to bring the clock back.
     std::string m_strTrayTip;
     TimeSource m_timeSource;
     MessageBoxShower m_showMessageBox;

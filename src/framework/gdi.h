@@ -29,7 +29,6 @@ public:
             DeleteObject(m_h);
     }
 
-    Handle Get() const { return m_h; }
     operator Handle() const { return m_h; }
     // Gives the object away, to a window region for instance.
     Handle Detach() { return std::exchange(m_h, nullptr); }

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <utility>
-
 class CMenu {
 public:
     CMenu() = default;
@@ -30,7 +28,6 @@ public:
     {
         return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
     }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
 
 private:
     HMENU m_hMenu = nullptr;

@@ -1,49 +1,28 @@
-"""Fixtures of the end-to-end suite (helpers in zentim_e2e.py):
-
-  xserver         - one Xvfb screen for the session;
-  window_manager  - openbox on that screen, for one test;
-  wine            - the Wine prefix and its server on that screen, for the session;
-  program         - each built program in turn: build/win32 and build/win64 zentim.exe;
-  clock           - a ClockLauncher for program; every clock it started is
-                    killed at teardown.
-"""
+"""Fixtures: desktop, for the session, and start: the 32-bit, then the 64-bit
+program started in the test's folder (with zentim.ini when given), shown at `at`."""
 
 import pytest
 
-from zentim_e2e import PROGRAMS, ClockLauncher, Wine, WindowManager, XServer
+from zentim_e2e import BUILD, SAVED, Clock, Desktop
 
 
 @pytest.fixture(scope="session")
-def xserver(tmp_path_factory):
-    server = XServer(tmp_path_factory.mktemp("xvfb"))
-    yield server
-    server.close()
+def desktop():
+    screen = Desktop()
+    yield screen
+    screen.close()
 
 
-@pytest.fixture
-def window_manager(xserver, tmp_path):
-    manager = WindowManager(xserver, tmp_path)
-    yield manager
-    manager.stop()
+@pytest.fixture(params=["win32", "win64"])
+def start(request, desktop, tmp_path):
+    clocks = []
 
+    def start_clock(ini=None, at=SAVED):
+        if ini is not None:
+            (tmp_path / "zentim.ini").write_text(ini, "cp1252")
+        clocks.append(Clock(desktop, BUILD / request.param / "zentim.exe", tmp_path, at))
+        return clocks[-1]
 
-@pytest.fixture(scope="session")
-def wine(xserver):
-    session = Wine(xserver)
-    yield session
-    session.close()
-
-
-@pytest.fixture(params=sorted(PROGRAMS), ids=sorted(PROGRAMS))
-def program(request):
-    path = PROGRAMS[request.param]
-    if not path.is_file():
-        pytest.fail(f"{path} is missing: build first (scripts/build)")
-    return path
-
-
-@pytest.fixture
-def clock(xserver, wine, program, tmp_path):
-    launcher = ClockLauncher(xserver, wine, program, tmp_path)
-    yield launcher
-    launcher.stop_all()
+    yield start_clock
+    for clock in clocks:
+        clock.kill()

@@ -1,17 +1,8 @@
 #include "memory_store.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 std::string Trimmed(const std::string& text)
 {
@@ -42,9 +33,8 @@ std::string* MemoryStore::Find(const char* section, const char* key)
 {
     for (auto& [name, lines] : m_sections) {
         for (std::string& line : lines) {
-            const auto equals = line.find('=');
-            if (SameName(name, section) && equals != std::string::npos &&
-                SameName(Trimmed(line.substr(0, equals)), key))
+            if (name == section && line.find('=') != std::string::npos &&
+                Trimmed(line.substr(0, line.find('='))) == key)
                 return &line;
         }
     }
@@ -56,9 +46,9 @@ std::optional<std::string> MemoryStore::Read(const char* section, const char* ke
     const std::string* line = const_cast<MemoryStore*>(this)->Find(section, key);
     if (line == nullptr)
         return std::nullopt;
-    std::string value = Trimmed(line->substr(line->find('=') + 1));
-    if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-        value = value.substr(1, value.size() - 2);
+    const std::string value = Trimmed(line->substr(line->find('=') + 1));
+    if (value.size() > 1 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
     return value;
 }
 
@@ -72,7 +62,7 @@ bool MemoryStore::Write(const char* section, const char* key, const std::string&
         return true;
     }
     auto found = std::find_if(m_sections.begin(), m_sections.end(),
-                              [&](const auto& s) { return SameName(s.first, section); });
+                              [&](const auto& s) { return s.first == section; });
     if (found == m_sections.end())
         found = m_sections.insert(m_sections.end(), { section, {} });
     found->second.push_back(std::string(key) + "=" + value);
@@ -83,8 +73,7 @@ std::string MemoryStore::File() const
 {
     std::string file;
     for (const auto& [name, lines] : m_sections) {
-        if (!name.empty())
-            file += "[" + name + "]\n";
+        file += name.empty() ? "" : "[" + name + "]\n";
         for (const std::string& line : lines)
             file += line + "\n";
     }

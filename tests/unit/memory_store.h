@@ -1,8 +1,8 @@
 // MemoryStore: zentim.ini in memory, for the settings mapping's tests. It
 // reads and writes as the profile functions do: a value comes back without
-// the blanks around it and one pair of enclosing quotes; a write replaces a
-// key where it stands, or adds it at the end of its section, or the section
-// at the end of the file. Names match in any case.
+// the blanks around it and one pair of enclosing double quotes; a write
+// replaces a key where it stands, or adds it at the end of its section, or
+// the section at the end of the file.
 #pragma once
 
 #include "settings/store.h"

@@ -1,6 +1,8 @@
-// Text forms of the settings file: the path rule, the splitter, the number
-// conversion and the saved rectangle's pieces.
+// Text forms and rectangle rules of the settings file: the path rule, the
+// splitter, the number conversion, the saved rectangle's pieces, which
+// rectangles may be applied and how one is brought onto a monitor.
 #include "settings/settings_text.h"
+#include "settings/window_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 namespace {
 
 using Pieces = std::vector<std::string>;
+using settings::ScreenRect;
 
 TEST(SettingsText, PathDoublesEveryBackslash)
 {
@@ -22,18 +25,13 @@ TEST(SettingsText, PathDoublesEveryBackslash)
 // overlap; the pieces go after what the array held.
 TEST(SettingsText, SplitKeepsEveryPiece)
 {
-    const struct {
-        const char* text;
-        const char* separator;
-        Pieces pieces;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* text; const char* separator; Pieces pieces; } cases[] = {
         { "100,340,200,440,", ",", { "100", "340", "200", "440", "" } },
-        { ",1,,2", ",", { "", "1", "", "2" } },
-        { "", ",", { "" } },
-        { "a::b:c", "::", { "a", "b:c" } },
-        { "aaaa", "aa", { "", "", "" } },
-        { "ab", "abc", { "ab" } },
+        { ",1,,2", ",", { "", "1", "", "2" } }, { "", ",", { "" } },
+        { "a::b:c", "::", { "a", "b:c" } }, { "aaaa", "aa", { "", "", "" } }, { "ab", "abc", { "ab" } },
     };
+    // clang-format on
     for (const auto& c : cases) {
         Pieces pieces{ "held" };
         EXPECT_EQ(settings::SplitString(pieces, c.text, c.separator), 1 + int(c.pieces.size()));
@@ -43,19 +41,14 @@ TEST(SettingsText, SplitKeepsEveryPiece)
 
 TEST(SettingsText, LeadingIntIsAtoiThatSaturates)
 {
+    // clang-format off
     const std::pair<const char*, int> cases[] = {
-        { "15abc", 15 },
-        { " \t\n-12 34", -12 },
-        { "+7", 7 },
-        { "", 0 },
-        { "+-3", 0 },
-        { "x15", 0 },
-        { "2147483648", INT_MAX },
-        { "-99999999999999999999", INT_MIN },
-        { "000000000000000000000000000012", 12 },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(settings::ParseLeadingInt(c.first), c.second) << c.first;
+        { "15abc", 15 }, { " \t\n-12 34", -12 }, { "+7", 7 }, { "", 0 }, { "+-3", 0 }, { "x15", 0 },
+        { "2147483648", INT_MAX }, { "-99999999999999999999", INT_MIN },
+        { "000000000000000000000000000012", 12 } };
+    // clang-format on
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(settings::ParseLeadingInt(text), value) << text;
 }
 
 TEST(SettingsText, SizeTextNeedsExactlyFourPieces)
@@ -66,6 +59,37 @@ TEST(SettingsText, SizeTextNeedsExactlyFourPieces)
               (std::vector<int>{ 300, 100, -5, 0 }));
     for (const char* text : { "1,2,3,4,", "1,2,3", "", "1;2;3;4" })
         EXPECT_FALSE(settings::ParseSizeText(text).has_value()) << text;
+}
+
+// At least 32 pixels each way, within the system's window coordinates, and
+// no width that 32 bits would wrap round.
+TEST(WindowPlacement, UsableRectangles)
+{
+    // clang-format off
+    const std::pair<ScreenRect, bool> cases[] = {
+        { { 0, 0, 32, 32 }, true }, { { 0, 0, 31, 32 }, false }, { { 0, 0, 32, 31 }, false },
+        { { -500, -400, -468, -368 }, true }, { { 100, 200, 200, 100 }, false },
+        { { -32768, -32768, 32767, 32767 }, true }, { { -40000, 100, 1000, 400 }, false },
+        { { 0, 0, 32768, 100 }, false }, { { INT_MAX, 0, INT_MIN + 40LL, 100 }, false } };
+    // clang-format on
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(settings::IsUsableWindowRect(cases[i].first), cases[i].second) << "case " << i;
+}
+
+// Size kept; as far inside the area as it fits, else its top-left corner.
+TEST(WindowPlacement, MoveInside)
+{
+    const ScreenRect work{ 0, 0, 1024, 768 }, left{ -1280, 0, 0, 1024 };
+    // clang-format off
+    const struct { ScreenRect rect, area, moved; } cases[] = {
+        { { 10, 20, 110, 120 }, work, { 10, 20, 110, 120 } },
+        { { -500, -300, -400, -200 }, work, { 0, 0, 100, 100 } },
+        { { 1000, 700, 1100, 800 }, work, { 924, 668, 1024, 768 } },
+        { { -50, -50, 1950, 1950 }, work, { 0, 0, 2000, 2000 } },
+        { { 100, 100, 200, 200 }, left, { -100, 100, 0, 200 } } };
+    // clang-format on
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(settings::MoveInside(cases[i].rect, cases[i].area), cases[i].moved) << "case " << i;
 }
 
 } // namespace

@@ -109,7 +109,7 @@ void CALLBACK CloseOptions(HWND, UINT, UINT_PTR id, DWORD)
 TEST_F(Leaks, OpeningAndClosingTheOptionsKeepsObjects)
 {
     Run([&] {
-        ExpectObjectsKept("openings", 100, [&](int opening) {
+        ExpectObjectsKept("openings", 60, [&](int opening) {
             g_closeWay = opening % 3;
             SetTimer(nullptr, 0, 10, &CloseOptions);
             m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
@@ -122,7 +122,7 @@ TEST_F(Leaks, ArrowKeyResizingKeepsObjects)
 {
     Run([&] {
         const RECT first = wintest::WindowRect(m_clock.m_hWnd);
-        ExpectObjectsKept("resizes", 1000, [&](int resize) {
+        ExpectObjectsKept("resizes", 600, [&](int resize) {
             MSG msg{
                 m_clock.m_hWnd, WM_KEYDOWN, WPARAM(resize / 50 % 2 == 0 ? VK_UP : VK_DOWN), 0, 0, {}
             };

@@ -49,24 +49,17 @@ void CALLBACK ActInOptions(HWND, UINT, UINT_PTR id, DWORD)
 
 class OptionsDialog : public ClockTest {
 protected:
-    // Inside the clock's run: opens the dialog as the menu's "Options" does
-    // and runs act in it (from a timer of the dialog's own loop); returns
-    // when the dialog has gone, cancelling it if act left it open.
+    // Runs the clock, opens the dialog as the menu's "Options" does and runs
+    // act in it (from a timer of the dialog's own loop); returns when the
+    // dialog has gone, cancelling it if act left it open.
     void Open(std::function<void(HWND)> act)
     {
         g_act = std::move(act);
-        SetTimer(nullptr, 0, 10, &ActInOptions);
-        m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
-    }
-    Strings Settings() const
-    {
-        const settings::ClockSettings& s = m_clock.m_settings;
-        return { std::to_string(s.m_nKukuType),
-                 s.m_strKukuSound,
-                 std::to_string(s.m_nKukuFlashCount),
-                 s.m_strUpStr,
-                 s.m_strDownStr,
-                 std::to_string(s.m_nDigitalPanel) };
+        Run([&] {
+            SetTimer(nullptr, 0, 10, &ActInOptions);
+            m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
+            EXPECT_TRUE(IsWindowEnabled(m_clock.m_hWnd));
+        });
     }
 };
 
@@ -77,44 +70,39 @@ protected:
 TEST_F(OptionsDialog, OpensWithTheSettingsAndApplyWritesThemBack)
 {
     m_clock.m_settings = { 30, "C:\\sounds\\cuckoo.wav", -3, "Top", "", 2 };
-    Run([&] {
-        Open([&](HWND dlg) {
-            EXPECT_FALSE(IsWindowEnabled(m_clock.m_hWnd));
-            EXPECT_EQ(GetWindow(dlg, GW_OWNER), m_clock.m_hWnd);
-            const RECT box = WindowRect(dlg), clock = WindowRect(m_clock.m_hWnd);
-            EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
-            EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
-            EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
-            Strings texts;
-            for (int id : kBoxes)
-                texts.push_back(Text(dlg, id));
-            EXPECT_EQ(texts, (Strings{ "30", "C:\\sounds\\cuckoo.wav", "-3", "Top", "" }));
-            EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
+    Open([&](HWND dlg) {
+        EXPECT_FALSE(IsWindowEnabled(m_clock.m_hWnd));
+        EXPECT_EQ(GetWindow(dlg, GW_OWNER), m_clock.m_hWnd);
+        const RECT box = WindowRect(dlg), clock = WindowRect(m_clock.m_hWnd);
+        EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
+        EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
+        Strings texts;
+        for (int id : kBoxes)
+            texts.push_back(Text(dlg, id));
+        EXPECT_EQ(texts, (Strings{ "30", "C:\\sounds\\cuckoo.wav", "-3", "Top", "" }));
+        EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
 
-            const Strings typed{ " 15abc", "new.wav", "+3", "Up", "Down" };
-            for (size_t i = 0; i < typed.size(); ++i)
-                SetDlgItemTextA(dlg, kBoxes[i], typed[i].c_str());
-            CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
-            Click(dlg, IDC_BUTTON_APPLY);
-            EXPECT_TRUE(IsWindowVisible(dlg));
-            SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
-            Click(dlg, IDC_BUTTON_CANCEL);
-        });
-        EXPECT_TRUE(IsWindowEnabled(m_clock.m_hWnd));
+        const Strings typed{ " 15abc", "new.wav", "+3", "Up", "Down" };
+        for (size_t i = 0; i < typed.size(); ++i)
+            SetDlgItemTextA(dlg, kBoxes[i], typed[i].c_str());
+        CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
+        Click(dlg, IDC_BUTTON_APPLY);
+        EXPECT_TRUE(IsWindowVisible(dlg));
+        SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
+        Click(dlg, IDC_BUTTON_CANCEL);
     });
-    EXPECT_EQ(Settings(), (Strings{ "15", "new.wav", "3", "Up", "Down", "1" }));
+    EXPECT_EQ(m_clock.m_settings, (settings::ClockSettings{ 15, "new.wav", 3, "Up", "Down", 1 }));
 }
 
 // The key goes through the dialog's own loop, before the cancel that
 // follows it.
 TEST_F(OptionsDialog, EnterInAnEditBoxApplies)
 {
-    Run([&] {
-        Open([&](HWND dlg) {
-            SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
-            SetFocus(GetDlgItem(dlg, IDC_EDIT_DOWN_STR));
-            PostMessageA(GetDlgItem(dlg, IDC_EDIT_DOWN_STR), WM_KEYDOWN, VK_RETURN, 1);
-        });
+    Open([&](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
+        SetFocus(GetDlgItem(dlg, IDC_EDIT_DOWN_STR));
+        PostMessageA(GetDlgItem(dlg, IDC_EDIT_DOWN_STR), WM_KEYDOWN, VK_RETURN, 1);
     });
     EXPECT_EQ(m_clock.m_settings.m_strDownStr, "entered");
 }
@@ -132,19 +120,17 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 TEST_F(OptionsDialog, PlayButtonPlaysTheBox)
 {
     m_clock.m_settings.m_strKukuSound = "applied.wav";
-    Run([&] {
-        Open([&](HWND dlg) {
-            const HWND play = GetDlgItem(dlg, IDC_BUTTON_PLAY);
-            BITMAP bm{};
-            GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)),
-                       sizeof bm, &bm);
-            EXPECT_EQ(bm.bmWidth * 100 + bm.bmHeight, 1016) << "the 10 x 16 loudspeaker";
-            static_cast<COptions*>(CWnd::FromHandle(dlg))->SetSoundPlayer(&RecordSound);
-            for (const char* sound : { "", "C:\\typed.wav" }) {
-                SetDlgItemTextA(dlg, IDC_EDIT_KUKU_SOUND, sound);
-                Click(dlg, IDC_BUTTON_PLAY);
-            }
-        });
+    Open([&](HWND dlg) {
+        const HWND play = GetDlgItem(dlg, IDC_BUTTON_PLAY);
+        BITMAP bm{};
+        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)),
+                   sizeof bm, &bm);
+        EXPECT_EQ(bm.bmWidth * 100 + bm.bmHeight, 1016) << "the 10 x 16 loudspeaker";
+        static_cast<COptions*>(CWnd::FromHandle(dlg))->SetSoundPlayer(&RecordSound);
+        for (const char* sound : { "", "C:\\typed.wav" }) {
+            SetDlgItemTextA(dlg, IDC_EDIT_KUKU_SOUND, sound);
+            Click(dlg, IDC_BUTTON_PLAY);
+        }
     });
     EXPECT_EQ(g_played, Strings{ "C:\\typed.wav" });
     EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "applied.wav");
@@ -175,12 +161,10 @@ TEST_F(OptionsDialog, BrowseStartsBesideTheDocumentsAndFillsTheBox)
     Write("chime.wav", "RIFF");
     g_chosen = Path("chime.wav");
     std::string box;
-    Run([&] {
-        Open([&](HWND dlg) {
-            SetTimer(nullptr, 0, 10, &ChooseInOpenDialog);
-            Click(dlg, IDC_BUTTON_BROWSE);
-            box = Text(dlg, IDC_EDIT_KUKU_SOUND);
-        });
+    Open([&](HWND dlg) {
+        SetTimer(nullptr, 0, 10, &ChooseInOpenDialog);
+        Click(dlg, IDC_BUTTON_BROWSE);
+        box = Text(dlg, IDC_EDIT_KUKU_SOUND);
     });
     const auto withoutSlash = [](std::string path) {
         return path.erase(path.find_last_not_of('\\') + 1);

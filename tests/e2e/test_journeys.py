@@ -1,0 +1,90 @@
+"""Whole journeys with the clock: started from a saved file; moved, grown,
+saved and started again; hidden in the tray and back; the options dialog."""
+
+from zentim_e2e import DESKTOP_RGB, SAVED, WHITE, count, poll, settings_ini
+
+# Where things lie in the 240 x 240 face.
+UP_TEXT, DOWN_TEXT, PANEL = (50, 60, 190, 86), (50, 140, 190, 175), (50, 172, 190, 210)
+# Down presses in the popup menu: Minimize, Restore, the grayed Maximize
+# (separators are skipped), Options, Save options.
+TO_OPTIONS, TO_SAVE_OPTIONS = 4, 5
+TRAY = "Wine System Tray"
+
+
+def texts_on_face(clock):
+    face = clock.face()
+    return count(face, UP_TEXT, WHITE), count(face, DOWN_TEXT, WHITE)
+
+
+def test_starts_from_saved_file(desktop, start):
+    ini = settings_ini(up="Office", down="Quartz", panel=1)
+    clock = start(ini)
+    assert clock.geometry() == SAVED
+    assert clock.wait_face(), "no whole round face"
+    around = desktop.screenshot(96, 196, 248, 248)
+    around.paste(DESKTOP_RGB, (4, 4, 244, 244))
+    assert set(around.getdata()) == {DESKTOP_RGB}, "a frame around the clock"
+    assert min(texts_on_face(clock)) >= 40, "the texts do not show"
+    assert count(clock.face(), PANEL, (153, 102, 10)) >= 200, "no panel box"
+    assert clock.close() == 0
+    assert (clock.folder / "zentim.ini").read_bytes() == ini.encode()
+
+
+def test_moved_grown_and_saved_clock_starts_there_again(desktop, start):
+    clock = start(settings_ini())
+    # By the face above its centre, 150 right and 60 down. The pauses give the
+    # system's move loop time to take the pointer over and to let it go.
+    desktop.xdotool("mousemove", 220, 260, "mousedown", 1, "sleep", 0.3, "mousemove", 295, 290,
+                    "sleep", 0.2, "mousemove", 370, 320, "sleep", 0.3, "mouseup", 1)
+    moved = (250, 260, 240, 240)
+    assert clock.wait_geometry(moved) == moved, "the drag did not move the clock"
+    for step in (1, 2, 3):
+        clock.press("Up")
+        grown = (250 - step, 260 - step, 240 + 2 * step, 240 + 2 * step)
+        assert clock.wait_geometry(grown) == grown, f"Up number {step} did not grow the clock"
+    clock.choose_from_menu(TO_SAVE_OPTIONS)
+    desktop.confirm("Save")
+    assert clock.close() is not None, "the clock did not end"
+
+    assert start(at=grown).geometry() == grown, "the next start is not where it was left"
+    # Left, right, top, bottom.
+    assert 'size="247,493,257,503"' in (clock.folder / "zentim.ini").read_text()
+
+
+def test_escape_to_the_tray_and_back(desktop, start):
+    clock = start(settings_ini())
+    assert not desktop.windows(name=TRAY)
+    clock.press("Escape")
+    assert poll(lambda: not clock.shown()), "Escape did not hide the clock"
+    tray = poll(lambda: desktop.windows(name=TRAY))
+    assert tray, "no icon in the tray"
+    tray_x, tray_y, _, tray_height = desktop.geometry(tray[0])
+    desktop.xdotool("mousemove", tray_x + 10, tray_y + tray_height // 2, "click", 1)
+    assert poll(clock.shown), "a click on the icon did not bring the clock back"
+    assert poll(lambda: not desktop.windows(name=TRAY)), "the icon stayed"
+    # The place is checked too once the restore puts it back in place.
+    assert clock.geometry()[2:] == SAVED[2:]
+    assert clock.wait_face(), "back, the face is not drawn round"
+
+
+def test_options_applied_then_saved(desktop, start):
+    clock = start(settings_ini())
+    clock.choose_from_menu(TO_OPTIONS)
+    options = poll(lambda: desktop.windows(name="Zentim options"))
+    assert options, "no options dialog"
+    # It opens over the clock: put aside, and the face drawn again where it was.
+    desktop.xdotool("windowmove", "--sync", options[0], 500, 0)
+    assert clock.wait_face() and texts_on_face(clock) == (0, 0)
+    focus = ("windowfocus", "--sync", options[0])
+    # Apply has the focus, the text boxes follow it; tabbing into a box
+    # selects its text, so typing replaces it.
+    desktop.xdotool(*focus, "type", "\tOffice\tQuartz")
+    desktop.xdotool(*focus, "key", "shift+Tab", "shift+Tab", "space")
+    assert poll(lambda: min(texts_on_face(clock)) >= 40), "the applied texts do not show"
+    # Then Save: past the two boxes, five colour buttons and Cancel.
+    desktop.xdotool(*focus, "key", "Tab", "type", "Studio")
+    desktop.xdotool(*focus, "key", "shift+Tab", *["Tab"] * 9, "space")
+    desktop.confirm("Save")
+    assert poll(lambda: not desktop.windows(name="Zentim options")), "the dialog stayed"
+    ini = (clock.folder / "zentim.ini").read_text("cp1252")
+    assert 'up_str="Studio"' in ini and 'down_str="Quartz"' in ini
