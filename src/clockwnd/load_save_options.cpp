@@ -30,9 +30,13 @@ void CZentimDlg::MoveToSavedRect(const settings::ScreenRect& saved)
         rect = settings::MoveInside(
             rect, { info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom });
     }
+    // A rectangle from the file is applied as saved, whatever the scale of
+    // the monitor it lands on: the size would grow at every start.
+    m_bPlacingSavedRect = true;
     MoveWindow(static_cast<int>(rect.left), static_cast<int>(rect.top),
                static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top),
                TRUE);
+    m_bPlacingSavedRect = false;
 }
 
 void CZentimDlg::SaveOptions()

@@ -20,4 +20,11 @@ std::optional<face::Box> ArrowKeyResize(const face::Box& window, int delta,
                       window.top - delta + height };
 }
 
+std::optional<face::Box> RectAfterScaleChange(const face::Box& suggested, bool placingSavedRect)
+{
+    if (placingSavedRect)
+        return std::nullopt;
+    return suggested;
+}
+
 } // namespace clockwnd

@@ -37,10 +37,8 @@ void CZentimDlg::OnLButtonUp(UINT, POINT) { Default(); }
 
 void CZentimDlg::OnLButtonDblClk(UINT, POINT)
 {
-    // Default processing first: given a minimised window, it restores it,
-    // which would undo the minimise at once.
-    Default();
     ShowWindow(SW_MINIMIZE);
+    Default();
 }
 
 void CZentimDlg::OnRButtonDown(UINT, POINT)
@@ -51,6 +49,16 @@ void CZentimDlg::OnRButtonDown(UINT, POINT)
     // The chime maximises for a moment; the user is never offered it.
     m_menuPopup.EnableMenuItem(ID_MENU_MAXIMIZE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
     TrackPopupMenu(m_menuPopup.GetSubMenu(0), 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    Default();
+}
+
+// Hidden in the notification area, the clock comes back by its icon only:
+// under Wine the default processing of the double-click that hid it asks
+// for a restore of the minimised window.
+void CZentimDlg::OnSysCommand(UINT nID, LPARAM)
+{
+    if ((nID & 0xFFF0) == SC_RESTORE && m_bTrayIconAdded)
+        return;
     Default();
 }
 
@@ -79,15 +87,20 @@ void CZentimDlg::OnSize(UINT nType, int, int)
         }
     }
     GetWindowRect(&m_rcWindow);
+    // Every new size of the normal window, from a load or a key alike, gets
+    // the ellipse of that size.
+    if (nType == SIZE_RESTORED && (m_rcWindow.right - m_rcWindow.left != m_szClipped.cx ||
+                                   m_rcWindow.bottom - m_rcWindow.top != m_szClipped.cy))
+        SetRoundRegion();
 }
 
 LRESULT CZentimDlg::OnTrayNotify(WPARAM, LPARAM lParam)
 {
-    // The restore's size notification removes the icon.
-    if (lParam == WM_LBUTTONDOWN) {
-        ShowWindow(SW_SHOW);
+    // In one step, so that the window is never shown minimised: mapped so,
+    // under X, it would be placed anew by the window manager. The restore's
+    // size notification removes the icon.
+    if (lParam == WM_LBUTTONDOWN)
         ShowWindow(SW_RESTORE);
-    }
     return 0;
 }
 
@@ -125,10 +138,8 @@ void CZentimDlg::OnTaskbarCreated()
     if (!m_bTrayIconAdded)
         return;
     m_bTrayIconAdded = false;
-    if (!AddTrayIcon()) {
-        ShowWindow(SW_SHOW);
+    if (!AddTrayIcon())
         ShowWindow(SW_RESTORE);
-    }
 }
 
 LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -179,8 +190,7 @@ void CZentimDlg::ResizeByArrowKey(int delta)
         { mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom });
     if (!resized)
         return;
+    // The size notification reads m_rcWindow again and clips the window.
     MoveWindow(resized->left, resized->top, resized->right - resized->left,
                resized->bottom - resized->top, TRUE);
-    GetWindowRect(&m_rcWindow);
-    SetRoundRegion();
 }

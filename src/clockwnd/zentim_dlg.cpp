@@ -45,6 +45,7 @@ ON_WM_SIZE()
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
 BOOL CZentimDlg::OnInitDialog()
@@ -125,8 +126,8 @@ void CZentimDlg::ArmClockTimer()
 
 void CZentimDlg::SetRoundRegion()
 {
-    const face::Box box = clockwnd::RoundRegionBox(m_rcWindow.right - m_rcWindow.left,
-                                                   m_rcWindow.bottom - m_rcWindow.top);
+    m_szClipped = { m_rcWindow.right - m_rcWindow.left, m_rcWindow.bottom - m_rcWindow.top };
+    const face::Box box = clockwnd::RoundRegionBox(m_szClipped.cx, m_szClipped.cy);
     CRgn region(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
     // The window owns the region once it is set.
     if (SetWindowRgn(m_hWnd, region, TRUE))
@@ -135,14 +136,15 @@ void CZentimDlg::SetRoundRegion()
 
 LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
 {
-    // Moved to a monitor of another scale: take the size the system
-    // suggests, so the clock keeps its physical size, and clip it anew.
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    GetWindowRect(&m_rcWindow);
-    SetRoundRegion();
+    // Taking the size the system suggests keeps the clock's physical size
+    // on a monitor of another scale; the size changes clip it anew.
+    const RECT& s = *reinterpret_cast<const RECT*>(lParam);
+    const std::optional<face::Box> rect =
+        clockwnd::RectAfterScaleChange({ s.left, s.top, s.right, s.bottom }, m_bPlacingSavedRect);
+    if (!rect)
+        return 0;
+    SetWindowPos(m_hWnd, nullptr, rect->left, rect->top, rect->right - rect->left,
+                 rect->bottom - rect->top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 

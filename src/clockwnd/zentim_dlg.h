@@ -77,6 +77,7 @@ private:
     void OnMove(int x, int y);
     void OnSizing(UINT fwSide, RECT* pRect);
     void OnSize(UINT nType, int cx, int cy);
+    void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnMenuMinimize();
     void OnMenuRestore();
@@ -111,6 +112,10 @@ private:
     face::ChimeLatch m_kukuLatch;
     // Set while the clock is hidden behind its notification-area icon.
     bool m_bTrayIconAdded = false;
+    // The size the window's ellipse was made for.
+    SIZE m_szClipped{};
+    // Set while the window moves to a rectangle from the settings file.
+    bool m_bPlacingSavedRect = false;
     // The shell broadcasts this when it (re)starts; its icons are gone then.
     const UINT m_nMsgTaskbarCreated;
 };

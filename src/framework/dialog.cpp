@@ -25,9 +25,9 @@ HWND CDialog::ModalOwner() const
 INT_PTR CDialog::DoModal()
 {
     const HWND owner = ModalOwner();
-    const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
-    if (ownerWasEnabled)
-        EnableWindow(owner, FALSE);
+    m_hWndDisabledOwner = owner != nullptr && IsWindowEnabled(owner) ? owner : nullptr;
+    if (m_hWndDisabledOwner != nullptr)
+        EnableWindow(m_hWndDisabledOwner, FALSE);
 
     m_bEndModal = false;
     m_nModalResult = -1;
@@ -35,17 +35,24 @@ INT_PTR CDialog::DoModal()
                        &DialogProc, reinterpret_cast<LPARAM>(this));
     if (m_hWnd != nullptr)
         RunModalLoop();
-
-    // The owner must be enabled again before the dialog goes, or the system
-    // would activate some other program's window in its place.
-    if (ownerWasEnabled) {
-        EnableWindow(owner, TRUE);
-        if (m_hWnd != nullptr && GetActiveWindow() == m_hWnd)
-            SetActiveWindow(owner);
-    }
+    // Also when the loop ended without EndDialog, the window destroyed.
+    ReturnToOwner();
     if (m_hWnd != nullptr)
         ::DestroyWindow(m_hWnd);
     return m_nModalResult;
+}
+
+void CDialog::ReturnToOwner()
+{
+    // Before the dialog goes, as the system's own dialogs do: hidden while
+    // its owner is still disabled, the system would activate some other
+    // program's window, or none, and the keys would go there.
+    if (m_hWndDisabledOwner == nullptr)
+        return;
+    EnableWindow(m_hWndDisabledOwner, TRUE);
+    if (m_hWnd != nullptr && GetActiveWindow() == m_hWnd)
+        SetActiveWindow(m_hWndDisabledOwner);
+    m_hWndDisabledOwner = nullptr;
 }
 
 void CDialog::RunModalLoop()
@@ -85,6 +92,7 @@ void CDialog::EndDialog(int nResult)
 {
     m_bEndModal = true;
     m_nModalResult = nResult;
+    ReturnToOwner();
     if (m_hWnd != nullptr) {
         ::ShowWindow(m_hWnd, SW_HIDE);
         PostMessageA(m_hWnd, WM_NULL, 0, 0);
@@ -143,8 +151,8 @@ void CDialog::CenterIfUnplaced(const RECT& rcBeforeInit)
     if (owner != nullptr && IsWindowEnabled(owner))
         return;
 
-    const HMONITOR monitor = MonitorFromWindow(owner != nullptr ? owner : m_hWnd,
-                                               MONITOR_DEFAULTTOPRIMARY);
+    const HMONITOR monitor =
+        MonitorFromWindow(owner != nullptr ? owner : m_hWnd, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO mi{ sizeof mi, {}, {}, 0 };
     GetMonitorInfoA(monitor, &mi);
     RECT area = mi.rcWork;

@@ -40,11 +40,14 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND ModalOwner() const;
+    // Enables the owner that DoModal disabled and makes it the active window.
+    void ReturnToOwner();
     void RunModalLoop();
     void CenterIfUnplaced(const RECT& rcBeforeInit);
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    HWND m_hWndDisabledOwner = nullptr;
     bool m_bEndModal = false;
     INT_PTR m_nModalResult = -1;
 };

@@ -137,6 +137,8 @@ private:
     AFX_MAP_ROW(WM_SIZING, 0, 0,                                                                   \
                 self->OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));        \
                 return TRUE;)
+#define ON_WM_SYSCOMMAND()                                                                         \
+    AFX_MAP_ROW(WM_SYSCOMMAND, 0, 0, self->OnSysCommand(static_cast<UINT>(wParam), lParam); return 0;)
 #define ON_MESSAGE(message, memberFn)                                                              \
     AFX_MAP_ROW(message, 0, 0, return self->memberFn(wParam, lParam);)
 #define ON_COMMAND(id, memberFn) AFX_MAP_ROW(WM_COMMAND, 0, id, self->memberFn(); return 0;)

@@ -31,8 +31,9 @@ TEST(ChimeRule, DueMinutesAreTheMultiplesOfTheInterval)
 // 2026-03-02 at a local time in a zone offset seconds ahead of UTC.
 face::ClockTime At(int hour, int minute, int second, int offset = 0)
 {
-    return { 1772409600 + hour * 3600 + minute * 60 + second - offset, true, hour, minute, second,
-             0 };
+    return {
+        1772409600 + hour * 3600 + minute * 60 + second - offset, true, hour, minute, second, 0
+    };
 }
 
 // Passes come twice in a second or skip seconds: the first pass within the

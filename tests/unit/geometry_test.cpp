@@ -25,10 +25,10 @@ TEST(FaceGeometry, CentreRadiusAndFonts)
     };
     for (const auto& [size, expected] : cases) {
         const face::FaceGeometry g = face::ComputeFaceGeometry(size[0], size[1], 0, 0, 0);
-        EXPECT_EQ((Ints{ g.cx, g.cy, int(g.radius * 100), g.upFont.height, g.upFont.width,
-                         g.downFont.height, g.downFont.width, g.panelFont.height,
-                         g.panelFont.width }),
-                  expected);
+        EXPECT_EQ(
+            (Ints{ g.cx, g.cy, int(g.radius * 100), g.upFont.height, g.upFont.width,
+                   g.downFont.height, g.downFont.width, g.panelFont.height, g.panelFont.width }),
+            expected);
     }
     EXPECT_EQ(face::ComputeFaceGeometry(300, 200, 0, 0, 0).marks[0].line.to, (Point{ 150, -42 }));
 }
@@ -56,10 +56,10 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
     // clang-format on
     for (const auto& [time, ends] : hands) {
         const face::FaceGeometry h = face::ComputeFaceGeometry(200, 200, time[0], time[1], time[2]);
-        EXPECT_EQ((std::vector<Point>{ h.hourHand.white.to, h.hourHand.black.to,
-                                       h.minuteHand.white.to, h.minuteHand.black.to,
-                                       h.secondHand.to }),
-                  ends)
+        EXPECT_EQ(
+            (std::vector<Point>{ h.hourHand.white.to, h.hourHand.black.to, h.minuteHand.white.to,
+                                 h.minuteHand.black.to, h.secondHand.to }),
+            ends)
             << time[0] << ":" << time[1] << ":" << time[2];
     }
     // Odd text widths halve toward zero.
@@ -93,6 +93,13 @@ TEST(WindowGeometry, RegionAndArrowKeys)
     for (size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(clockwnd::ArrowKeyResize(cases[i].window, cases[i].delta, work), cases[i].resized)
             << "case " << i;
+}
+
+// A rectangle from the settings file wins over the system's suggestion.
+TEST(WindowGeometry, ScaleChange)
+{
+    EXPECT_EQ(clockwnd::RectAfterScaleChange({ 1, 2, 3, 4 }, false), (Box{ 1, 2, 3, 4 }));
+    EXPECT_EQ(clockwnd::RectAfterScaleChange({ 1, 2, 3, 4 }, true), std::nullopt);
 }
 
 } // namespace

@@ -1,36 +1,37 @@
-// MemoryStore: zentim.ini in memory, for the settings mapping's tests. It
-// reads and writes as the profile functions do: a value comes back without
-// the blanks around it and one pair of enclosing double quotes; a write
-// replaces a key where it stands, or adds it at the end of its section, or
-// the section at the end of the file.
+// MemoryStore: zentim.ini in memory, for the settings mapping's tests: the
+// keys in the order they were first written, each with its section and its
+// value as written. A read takes the blanks around a value and one pair of
+// enclosing double quotes off, as the profile functions do.
 #pragma once
 
 #include "settings/store.h"
 
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 class MemoryStore : public settings::Store {
 public:
+    struct Key {
+        std::string section, key, value;
+        bool operator==(const Key& o) const
+        {
+            return section == o.section && key == o.key && value == o.value;
+        }
+    };
+
     MemoryStore() = default; // no file at all
+    // A file of "[section]" and "key=value" lines.
     explicit MemoryStore(const std::string& file);
 
     bool Exists() const override { return m_exists; }
     std::optional<std::string> Read(const char* section, const char* key) const override;
     bool Write(const char* section, const char* key, const std::string& value) override;
 
-    // The file as it stands, each line ending "\n".
-    std::string File() const;
-
+    std::vector<Key> m_keys;
     // Keys whose writes fail, as in a file that cannot be written.
     std::set<std::string> m_failingKeys;
 
 private:
-    std::string* Find(const char* section, const char* key);
-
     bool m_exists = false;
-    // The lines of each section in order; "" holds those before the first.
-    std::vector<std::pair<std::string, std::vector<std::string>>> m_sections{ { "", {} } };
 };

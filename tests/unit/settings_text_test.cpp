@@ -89,7 +89,8 @@ TEST(WindowPlacement, MoveInside)
         { { 100, 100, 200, 200 }, left, { -100, 100, 0, 200 } } };
     // clang-format on
     for (size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(settings::MoveInside(cases[i].rect, cases[i].area), cases[i].moved) << "case " << i;
+        EXPECT_EQ(settings::MoveInside(cases[i].rect, cases[i].area), cases[i].moved)
+            << "case " << i;
 }
 
 } // namespace

@@ -24,6 +24,22 @@ protected:
     int m_timeReads = 0;
 };
 
+// Tells the clock, as Windows does while the window moves onto a monitor of
+// another scale, to take a rescaled size.
+HWND g_clock = nullptr;
+bool g_rescaled = false;
+LRESULT CALLBACK RescaleOnMove(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_clock && call->message == WM_WINDOWPOSCHANGED &&
+        !g_rescaled) {
+        g_rescaled = true;
+        RECT suggested{ 100, 200, 550, 650 };
+        SendMessageA(g_clock, WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // Without zentim.ini nothing moves the window, and the first paint still
 // clips it. On a monitor of another scale it takes the size the system
 // suggests and is clipped anew.
@@ -93,6 +109,24 @@ TEST_F(ClockWindow, SavedRectangleOffEveryMonitorIsBroughtOnScreen)
         GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, MONITOR_DEFAULTTONULL), &mi);
         EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ mi.rcWork.right - 240, mi.rcWork.bottom - 240,
                                                      mi.rcWork.right, mi.rcWork.bottom }));
+    });
+}
+
+// A load to another size clips the window to the new ellipse. Moved by a
+// load onto a monitor of another scale, the window keeps the saved
+// rectangle: the size would otherwise grow at every start.
+TEST_F(ClockWindow, LoadedRectangleIsClippedAndKeptWhateverTheScale)
+{
+    Run([&] {
+        Write("zentim.ini", "[MainWindow]\r\nsize=\"100,400,200,500\"\r\n");
+        g_clock = m_clock.m_hWnd;
+        const HHOOK hook =
+            SetWindowsHookExA(WH_CALLWNDPROC, &RescaleOnMove, nullptr, GetCurrentThreadId());
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0);
+        UnhookWindowsHookEx(hook);
+        EXPECT_TRUE(g_rescaled);
+        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ 100, 200, 400, 500 }));
+        EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
     });
 }
 

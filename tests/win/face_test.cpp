@@ -191,6 +191,7 @@ TEST_F(Chime, DueMinuteChimesOnceAlsoFromTheTray)
     m_clock.m_settings.m_nKukuFlashCount = 1;
     Run([&] {
         g_watched = m_clock.m_hWnd;
+        const RECT before = wintest::WindowRect(m_clock.m_hWnd);
         m_clock.ShowWindow(SW_MINIMIZE);
         m_clock.ShowWindow(SW_HIDE);
         g_events.clear();
@@ -199,6 +200,8 @@ TEST_F(Chime, DueMinuteChimesOnceAlsoFromTheTray)
         m_clock.DrawClock();
         EXPECT_EQ(Events(), (std::vector<std::string>{ "max", "restore" }));
         EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
+        wintest::PumpFor(200);
+        EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
     });
 }
 

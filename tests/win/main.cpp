@@ -1,6 +1,6 @@
-// Entry of the tests that run real windows. The program's own application
-// object is not linked in; this one stands in for it, so that dialogs find
-// an application and a main window as they do in the program.
+// Entry of the tests that run real windows, with an application object
+// standing in for the program's, so that dialogs find an application and a
+// main window as they do in the program.
 #include "framework/winapp.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +15,11 @@ public:
     BOOL InitInstance() override { return FALSE; }
 } theTestApp;
 
-// Ends the run at once with the exception's code as its status. Under Wine
-// a crash would otherwise open the debugger's dialog and wait there until
-// the script's timeout.
-LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception)
+// Ends the run at once: under Wine a crash would otherwise wait in the
+// debugger's dialog until the script's timeout.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* e)
 {
-    std::fprintf(stderr, "Crashed: exception 0x%08lx at %p\n",
-                 static_cast<unsigned long>(exception->ExceptionRecord->ExceptionCode),
-                 exception->ExceptionRecord->ExceptionAddress);
-    std::fflush(stderr);
+    std::fprintf(stderr, "Crashed: exception 0x%08lx\n", e->ExceptionRecord->ExceptionCode);
     return EXCEPTION_EXECUTE_HANDLER;
 }
 } // namespace

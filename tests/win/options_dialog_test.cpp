@@ -54,14 +54,50 @@ protected:
     // dialog has gone, cancelling it if act left it open.
     void Open(std::function<void(HWND)> act)
     {
+        Run([&] { OpenInRun(std::move(act)); });
+    }
+    void OpenInRun(std::function<void(HWND)> act)
+    {
         g_act = std::move(act);
-        Run([&] {
-            SetTimer(nullptr, 0, 10, &ActInOptions);
-            m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
-            EXPECT_TRUE(IsWindowEnabled(m_clock.m_hWnd));
-        });
+        SetTimer(nullptr, 0, 10, &ActInOptions);
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
+        EXPECT_TRUE(IsWindowEnabled(m_clock.m_hWnd));
     }
 };
+
+// However the dialog closes (Cancel, Escape, the close box, Save), the
+// clock, not another program's window, is the active one again and takes
+// the arrow keys: a click on it would start a drag.
+TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
+{
+    const HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                       100, nullptr, nullptr, nullptr, nullptr);
+    Run([&] {
+        for (int way = 0; way < 4; ++way) {
+            OpenInRun([&](HWND dlg) {
+                if (way == 1)
+                    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+                else if (way == 2)
+                    PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+                else
+                    Click(dlg, way == 0 ? IDC_BUTTON_CANCEL : IDC_BUTTON_SAVE);
+            });
+            EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == m_clock.m_hWnd; }, 1000))
+                << "way " << way;
+            const LONG width = WindowRect(m_clock.m_hWnd).right - WindowRect(m_clock.m_hWnd).left;
+            keybd_event(VK_UP, 0, 0, 0);
+            keybd_event(VK_UP, 0, KEYEVENTF_KEYUP, 0);
+            EXPECT_TRUE(PumpUntil(
+                [&] {
+                    const RECT now = WindowRect(m_clock.m_hWnd);
+                    return now.right - now.left == width + 2;
+                },
+                1000))
+                << "way " << way;
+        }
+    });
+    DestroyWindow(other);
+}
 
 // Centred over the clock, which it disables while it is open. It shows the
 // clock's settings (only a panel setting of 1 checks its box); Apply reads

@@ -8,7 +8,6 @@
 
 #include <cstring>
 #include <set>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -17,32 +16,22 @@ std::vector<WORD> Words(LPCSTR type, WORD id)
 {
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), type);
-    if (info == nullptr)
-        return {};
-    std::vector<WORD> words(SizeofResource(module, info) / 2);
-    std::memcpy(words.data(), LockResource(LoadResource(module, info)), words.size() * 2);
+    std::vector<WORD> words(info ? SizeofResource(module, info) / 2 : 0);
+    if (info)
+        std::memcpy(words.data(), LockResource(LoadResource(module, info)), words.size() * 2);
     return words;
 }
 
-// An image of its own at each size and depth: the system never scales one.
+// An icon image of its own at each size and depth, so that the system never
+// scales one: after the group's 3-word header, entries of 7 words whose
+// first holds the width and whose fourth the bits per pixel.
 TEST(Resources, IconGroupHoldsNineImages)
 {
     const std::vector<WORD> group = Words(RT_GROUP_ICON, IDR_MAINFRAME);
-    ASSERT_GE(group.size(), 3u);
-    std::set<std::pair<int, int>> images;
-    // After the 3-word header, entries of 7 words: width and height bytes,
-    // colours, planes, bits per pixel, size, id.
+    std::set<int> images;
     for (size_t entry = 3; entry + 7 <= group.size(); entry += 7)
-        images.emplace(group[entry] & 0xFF, group[entry + 3]);
-    EXPECT_EQ(images, (std::set<std::pair<int, int>>{ { 48, 24 },
-                                                      { 48, 8 },
-                                                      { 48, 4 },
-                                                      { 32, 24 },
-                                                      { 32, 8 },
-                                                      { 32, 4 },
-                                                      { 16, 24 },
-                                                      { 16, 8 },
-                                                      { 16, 4 } }));
+        images.insert((group[entry] & 0xFF) * 100 + group[entry + 3]);
+    EXPECT_EQ(images, (std::set<int>{ 1604, 1608, 1624, 3204, 3208, 3224, 4804, 4808, 4824 }));
 }
 
 // Word by word: version 1 and the extended signature, help id 0, extended
@@ -57,6 +46,18 @@ TEST(Resources, ClockDialogTemplateIsExact)
         expected.push_back(WORD(*c));
     expected.push_back(0);
     EXPECT_EQ(Words(RT_DIALOG, IDD_ZENTIM_DIALOG), expected);
+}
+
+TEST(Resources, PopupMenuHasItsItemsInOrder)
+{
+    const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP_MENU));
+    std::vector<UINT> items; // 0 for a separator
+    for (int i = 0; i < GetMenuItemCount(GetSubMenu(menu, 0)); ++i)
+        items.push_back(GetMenuItemID(GetSubMenu(menu, 0), i));
+    EXPECT_EQ(items, (std::vector<UINT>{ ID_MENU_MINIMIZE, ID_MENU_RESTORE, ID_MENU_MAXIMIZE, 0,
+                                         ID_MENU_OPTIONS, ID_MENU_SAVE_OPTIONS,
+                                         ID_MENU_LOAD_OPTIONS, 0, ID_MENU_EXIT }));
+    DestroyMenu(menu);
 }
 
 } // namespace

@@ -12,38 +12,34 @@ bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALS
 
 namespace wintest {
 
-void PumpFor(DWORD ms)
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
     for (MSG msg;;) {
+        // As the modal loops do: the window's keyboard filter first.
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            const CWnd* wnd = CWnd::FromHandle(msg.hwnd);
+            if (wnd == nullptr || !const_cast<CWnd*>(wnd)->PreTranslateMessage(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
         }
         const DWORD spent = GetTickCount() - start;
-        if (spent >= ms)
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
+        if (done() || spent >= timeoutMs)
+            return done();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(10, timeoutMs - spent),
+                                  QS_ALLINPUT);
     }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    for (const DWORD start = GetTickCount(); !done(); PumpFor(10)) {
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-    }
-    return true;
 }
 
 namespace {
 CDialog* g_dialog = nullptr;
 const std::function<void()>* g_script = nullptr;
 
+// The modal loop shows the dialog once its queue runs empty: the script
+// starts only then, and not while a box of its own disables it.
 void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
 {
-    // The modal loop shows the dialog once its queue runs empty; start only
-    // then, as a user would.
     const HWND wnd = g_dialog->m_hWnd;
     if (wnd != nullptr && (!IsWindowVisible(wnd) || !IsWindowEnabled(wnd)))
         return;
@@ -93,11 +89,11 @@ ClockTest::ClockTest()
     GetCurrentDirectoryA(MAX_PATH, buffer);
     m_previousDir = buffer;
     GetTempPathA(MAX_PATH, buffer);
-    m_dir = buffer + ("zentim-test-" + std::to_string(GetCurrentProcessId())) + "-" +
+    m_dir = buffer + ("zentim-" + std::to_string(GetCurrentProcessId())) + "-" +
             std::to_string(++counter);
     CreateDirectoryA(m_dir.c_str(), nullptr);
     SetCurrentDirectoryA(m_dir.c_str());
-    // A time in the middle of a minute: no chime is due.
+    // The middle of a minute: no chime is due.
     m_clock.SetTimeSource([] { return face::ClockTime{ 1700000030, true, 10, 8, 30, 0 }; });
     m_clock.SetMessageBoxShower([this](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         EXPECT_EQ(owner, m_clock.m_hWnd) << "the clock owns its message boxes";
@@ -128,8 +124,7 @@ void ClockTest::Write(const std::string& name, const std::string& content) const
 
 std::string ClockTest::Read(const std::string& name) const
 {
-    // Wine may hold profile writes in its cache; they must reach the disk
-    // before the bytes are read.
+    // Wine may hold profile writes in its cache: flush them to the disk.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, Path(name).c_str());
     std::ifstream in(Path(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -1,5 +1,5 @@
 // Helpers of the tests that run real windows under Wine or Windows:
-//   PumpFor / PumpUntil - run the message queue instead of sleeping;
+//   PumpUntil / PumpFor - run the message queue instead of sleeping;
 //   RunModal            - run a dialog modally, scripted from inside;
 //   ClockTest           - a clock window run as the program runs it, in a
 //                         scratch folder, its message boxes recorded;
@@ -17,9 +17,12 @@ bool operator==(const RECT& a, const RECT& b);
 
 namespace wintest {
 
-void PumpFor(DWORD ms);
 // True once done() holds; false when timeoutMs passed first.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+inline void PumpFor(DWORD ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
 // Runs dlg.DoModal() with script called from inside its loop once the
 // dialog is shown and enabled; destroys the dialog after it unless the
 // script ended it. Returns DoModal's result.
