@@ -83,6 +83,23 @@ TEST(FaceRender, MarksHandsAndCapWhereTheirGeometrySays)
     EXPECT_EQ(frame.At(50, 99), kWhite) << "minute hand";
 }
 
+// Every pixel of a face with both texts and the panel, as the clock has
+// always drawn it with its own colours and widths: a settings file without
+// the keys for them must still give exactly this. The fonts are Wine's.
+TEST(FaceRender, TheClassicFaceIsExactlyAsItWas)
+{
+    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr)
+        GTEST_SKIP() << "the reference pixels were taken under Wine";
+    Frame frame;
+    frame.Render(10, 8, 20, "Office", "Quartz", true);
+    std::uint32_t hash = 2166136261u; // FNV-1a over the 200 x 200 pixels
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x)
+            hash = (hash ^ frame.At(x, y)) * 16777619u;
+    }
+    EXPECT_EQ(hash, 1099271998u);
+}
+
 // At 10:08:20 no hand crosses these bands of the face.
 TEST(FaceRender, TextsAndPanelOnlyWhenSet)
 {
