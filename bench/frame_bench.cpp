@@ -109,7 +109,7 @@ void BenchRender(int batches)
                     const face::ClockTime t = TimeOfFrame(i);
                     const face::FaceGeometry g =
                         face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
-                    face::RenderFace(dc, g, { s.up, s.down, face::FormatTimeText(t), s.panel });
+                    face::RenderFace(dc, g, { s.up, s.down, face::FormatTimeText(t), s.panel }, {});
                 },
                 batches, 50);
             Print("render", size, s.name, f);

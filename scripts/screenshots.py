@@ -1,7 +1,8 @@
-"""Makes the README's pictures of the 32-bit program under Wine: the clock
-and its options dialog at 96 dpi and at 144 dpi (the Windows setting
-HKCU\\Control Panel\\Desktop\\LogPixels), each in a Wine prefix of its own.
-Run through scripts/screenshots, after scripts/build."""
+"""Makes the README's pictures of the 32-bit program under Wine: the clock in
+its classic scheme and in another, and the clock and its options dialog at
+96 dpi and at 144 dpi (the Windows setting HKCU\\Control Panel\\Desktop\\
+LogPixels), each dpi in a Wine prefix of its own. Run through
+scripts/screenshots, after scripts/build."""
 
 import os
 import sys
@@ -10,67 +11,60 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
-from zentim_e2e import BUILD, PROGRAMS, ClockLauncher, Wine, WindowManager, XServer, poll  # noqa: E402
+from zentim_e2e import BUILD, Clock, Desktop, poll  # noqa: E402
 
 DOCS = ROOT / "docs"
-SETTINGS = (
-    "[MainWindow]\n"
-    'size="60,300,60,300"\n'
-    "[Options]\n"
-    "kuku_type=0\n"
-    'kuku_sound=""\n'
-    "kuku_flash_count=0\n"
-    'up_str="Zentim"\n'
-    'down_str="Quartz"\n'
-    "digital_panel=1\n"
-)
-# Minimize, Restore, Maximize, then Options.
-DOWN_TO_OPTIONS = 4
+OTHER_SCHEME = ('color_background="240,236,222"\ncolor_arrows="40,48,64"\n'
+                'color_second_arrow="200,40,40"\ncolor_digital_bkgrd="40,48,64"\n'
+                'color_digital_digits="240,236,222"\nhour_arrow_width=7\nminute_arrow_width=4\n'
+                'scale_points_width=2\n')
 
 
-def window_named(xserver, name):
-    ids = xserver.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                      check=False).split()
-    return int(ids[0]) if ids else None
+def settings(x, y, side, scheme=""):
+    return (f'[MainWindow]\nsize="{x},{x + side},{y},{y + side}"\n[Options]\nkuku_type=0\n'
+            'kuku_sound=""\nkuku_flash_count=0\nup_str="Zentim"\ndown_str="Quartz"\n'
+            f"digital_panel=1\n{scheme}")
+
+
+def start(desktop, folder, ini, at, background=(0, 0, 0)):
+    (folder / "zentim.ini").write_text(ini)
+    clock = Clock(desktop, BUILD / "win32" / "zentim.exe", folder, at)
+    # Whole once the dial's colour shows on both sides of the centre.
+    side = at[2]
+    if not poll(lambda: {clock.face().getpixel((side // 5, side // 2)),
+                         clock.face().getpixel((side * 4 // 5, side // 2 + 20))} == {background}):
+        raise SystemExit(f"no whole face in {folder}")
+    return clock
 
 
 def shoot(dpi, workdir):
     os.environ["ZENTIM_WINEPREFIX"] = str(BUILD / "wine" / f"screenshots-{dpi}dpi")
-    xserver = XServer(workdir)
-    manager = WindowManager(xserver, workdir)
-    wine = Wine(xserver)
-    launcher = ClockLauncher(xserver, wine, PROGRAMS["win32"], workdir)
+    desktop = Desktop()
     try:
-        wine._run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                   "/t", "REG_DWORD", "/d", str(dpi), "/f"])
-        # Without a size the clock takes its template's size, which scales
-        # with the dpi; the texts and the panel come from the file.
-        ini = SETTINGS if dpi == 96 else SETTINGS.replace('size="60,300,60,300"\n', "")
-        clock = launcher.start(ini, time_of_day="10:08:20")
-        if not clock.wait_face_drawn():
-            raise SystemExit(f"no whole face at {dpi} dpi")
-        clock.screenshot().save(DOCS / f"clock-{dpi}dpi.png")
-
-        x, y, width, height = clock.geometry()
-        xserver.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 4),
-                     "click", "3"])
-        poll(lambda: len(xserver.visible_windows("zentim.exe")) > 1, 10)
-        xserver.run(["xdotool", "key", "--delay", "50", *["Down"] * DOWN_TO_OPTIONS, "Return"])
-        options = poll(lambda: window_named(xserver, "Zentim options"), 10)
-        if options is None:
+        desktop.wine("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                     "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        side = 240 * dpi // 96
+        clock = start(desktop, workdir, settings(60, 60, side), (60, 60, side, side))
+        clock.face().save(DOCS / f"clock-{dpi}dpi.png")
+        if dpi == 96:
+            other = workdir / "other"
+            other.mkdir()
+            start(desktop, other, settings(400, 60, side, OTHER_SCHEME), (400, 60, side, side),
+                  (240, 236, 222)).face().save(DOCS / "clock-other-scheme.png")
+        # Minimize, Restore, Maximize, then Options.
+        clock.choose_from_menu(4)
+        options = poll(lambda: desktop.windows(name="Zentim options"))
+        if not options:
             raise SystemExit(f"the options dialog did not open at {dpi} dpi")
         # Framed by the window manager: take the frame too, as a user sees it.
-        ox, oy, ow, oh = xserver.geometry(options)
-        extents = xserver.run(["xprop", "-id", str(options), "_NET_FRAME_EXTENTS"], check=False)
+        x, y, width, height = desktop.geometry(options[0])
+        extents = desktop.run("xprop", "-id", options[0], "_NET_FRAME_EXTENTS")
         left, right, top, bottom = ([int(n) for n in extents.split("=")[1].split(",")]
                                     if "=" in extents else (0, 0, 0, 0))
-        xserver.screenshot((ox - left, oy - top, ox + ow + right, oy + oh + bottom)).save(
+        desktop.screenshot(x - left, y - top, width + left + right, height + top + bottom).save(
             DOCS / f"options-{dpi}dpi.png")
     finally:
-        launcher.stop_all()
-        wine.close()
-        manager.stop()
-        xserver.close()
+        desktop.close()
 
 
 def main():
@@ -78,7 +72,8 @@ def main():
     for dpi in (96, 144):
         with tempfile.TemporaryDirectory() as workdir:
             shoot(dpi, Path(workdir))
-        print(f"docs/clock-{dpi}dpi.png, docs/options-{dpi}dpi.png")
+    print("docs/clock-96dpi.png, docs/clock-144dpi.png, docs/clock-other-scheme.png, "
+          "docs/options-96dpi.png, docs/options-144dpi.png")
 
 
 if __name__ == "__main__":

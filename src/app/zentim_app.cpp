@@ -1,6 +1,7 @@
 #include "app/zentim_app.h"
 
 #include "clockwnd/zentim_dlg.h"
+#include "settings/start_command.h"
 
 #include <commctrl.h>
 
@@ -11,6 +12,9 @@ BOOL CZentimApp::InitInstance()
     InitCommonControls();
 
     CZentimDlg dlg;
+    // Started with the system, the clock is told which folder's settings it
+    // reads; without that, the current folder's, as always.
+    dlg.m_strSettingsFolder = settings::FirstArgument(m_lpCmdLine != nullptr ? m_lpCmdLine : "");
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

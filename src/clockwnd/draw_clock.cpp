@@ -15,13 +15,14 @@ void CZentimDlg::DrawClock()
 
     RECT client;
     GetClientRect(&client);
-    const face::FaceGeometry geometry =
-        face::ComputeFaceGeometry(client.right - client.left, client.bottom - client.top,
-                                  handsTime.hour, handsTime.minute, handsTime.second);
+    const face::FaceGeometry geometry = face::ComputeFaceGeometry(
+        client.right - client.left, client.bottom - client.top, handsTime.hour, handsTime.minute,
+        handsTime.second, m_settings.m_style.widths);
     m_dRadius = geometry.radius;
     face::PresentFace(m_hWnd, geometry,
                       { m_settings.m_strUpStr, m_settings.m_strDownStr, timeText,
-                        m_settings.m_nDigitalPanel == 1 });
+                        m_settings.m_nDigitalPanel == 1 },
+                      m_settings.m_style);
 }
 
 void CZentimDlg::CheckKuku(const face::ClockTime& time)

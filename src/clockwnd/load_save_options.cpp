@@ -14,6 +14,7 @@ void CZentimDlg::LoadOptions()
     if (loaded->window)
         MoveToSavedRect(*loaded->window);
     m_settings = loaded->values;
+    ApplyAlwaysOnTop();
     if (!loaded->messages.empty())
         m_showMessageBox(m_hWnd, loaded->messages.c_str(), "Load Options", MB_OK | MB_ICONERROR);
 }

@@ -55,13 +55,16 @@ BOOL CZentimDlg::OnInitDialog()
     // A tool window has no taskbar button and no place in the task switcher.
     SetWindowLongA(m_hWnd, GWL_EXSTYLE,
                    (GetWindowLongA(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
-    MakeTopmost();
+    ApplyAlwaysOnTop();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    char currentDir[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, currentDir);
-    m_strIniDir = settings::BuildIniDir(currentDir);
+    if (m_strSettingsFolder.empty()) {
+        char currentDir[MAX_PATH] = "";
+        GetCurrentDirectoryA(MAX_PATH, currentDir);
+        m_strSettingsFolder = currentDir;
+    }
+    m_strIniDir = settings::BuildIniDir(m_strSettingsFolder);
     m_strIniPath = settings::BuildIniPath(m_strIniDir);
 
     m_menuPopup.LoadMenu(IDR_POPUP_MENU);
@@ -69,11 +72,13 @@ BOOL CZentimDlg::OnInitDialog()
     return TRUE;
 }
 
-void CZentimDlg::MakeTopmost()
+void CZentimDlg::ApplyAlwaysOnTop()
 {
     // The template's system-modal style makes Windows create the window
-    // topmost, but not every implementation of the API does; ask for it.
-    SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // topmost, but not every implementation of the API does; ask for it
+    // either way.
+    SetWindowPos(m_hWnd, m_settings.m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CZentimDlg::OnPaint()
@@ -161,6 +166,9 @@ void CZentimDlg::OnMenuOptions()
     COptions dlg;
     dlg.m_pClockDlg = this;
     dlg.DoModal();
+    // Again, now that no dialog of the clock's is open: Wine makes only
+    // the dialog topmost while it is.
+    ApplyAlwaysOnTop();
 }
 
 void CZentimDlg::OnMenuLoadOptions() { LoadOptions(); }

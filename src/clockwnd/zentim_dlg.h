@@ -31,11 +31,18 @@ public:
     // window: the system's, or a recorder in the tests.
     using MessageBoxShower = std::function<int(HWND owner, LPCSTR text, LPCSTR caption, UINT type)>;
     void SetMessageBoxShower(MessageBoxShower show) { m_showMessageBox = std::move(show); }
+    int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+    {
+        return m_showMessageBox(owner, text, caption, type);
+    }
 
     // One frame: reads the time, runs the chime, draws the face.
     void DrawClock();
     // Clips the window to the ellipse of m_rcWindow's size.
     void SetRoundRegion();
+    // Keeps the window above ordinary windows, or among them, as the
+    // settings say.
+    void ApplyAlwaysOnTop();
     // Reads zentim.ini into the settings and moves the window; reports
     // failures in one message box.
     void LoadOptions();
@@ -49,6 +56,9 @@ public:
 
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
+    // The folder whose zentim.ini the clock reads: the one it was started
+    // on, else the current one at start.
+    std::string m_strSettingsFolder;
     std::string m_strIniDir;
     std::string m_strIniPath;
     // What the options dialog edits, the face shows and zentim.ini keeps.
@@ -84,7 +94,6 @@ private:
     void OnMenuMaximize();
 
     void DoFirstPaintWork();
-    void MakeTopmost();
     // Timer 0 fires just after each second boundary.
     void ArmClockTimer();
     // Flashes the window and plays the sound when a chime is due at time.

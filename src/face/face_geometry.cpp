@@ -28,7 +28,8 @@ Point DialPoint(int cx, int cy, double angle, double r)
     return { cx + Trunc(r * std::cos(theta)), cy + Trunc(r * std::sin(theta)) };
 }
 
-FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second)
+FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second,
+                                 const PenWidths& pens)
 {
     FaceGeometry g{};
     g.width = width;
@@ -44,17 +45,18 @@ FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, in
         const double angle = 6.0 * i;
         const double inner = r - (major ? 7 : 3);
         g.marks[i] = { { DialPoint(g.cx, g.cy, angle, inner), DialPoint(g.cx, g.cy, angle, r) },
-                       major };
+                       major,
+                       major ? pens.scale : 1 };
     }
 
     const int hour12 = hour > 12 ? hour - 12 : hour;
     const double hourAngle = (hour12 + minute * kOneSixtieth) * 30;
     const double hourLength = 0.7 * r;
-    g.hourHand = { Radial(g.cx, g.cy, hourAngle, hourLength),
+    g.hourHand = { Radial(g.cx, g.cy, hourAngle, hourLength), pens.hour,
                    Radial(g.cx, g.cy, hourAngle, hourLength + 4) };
     const double minuteAngle = (minute + second * kOneSixtieth) * 6;
     const double minuteLength = 0.9 * r;
-    g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, minuteLength),
+    g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, minuteLength), pens.minute,
                      Radial(g.cx, g.cy, minuteAngle, minuteLength + 2) };
     g.secondHand = Radial(g.cx, g.cy, second * 6.0, r);
 

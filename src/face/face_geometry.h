@@ -6,6 +6,8 @@
 // so that the pixels stay where users know them.
 #pragma once
 
+#include "face/face_style.h"
+
 #include <array>
 
 namespace face {
@@ -38,13 +40,16 @@ struct FontSpec {
 
 struct ScaleMark {
     Line line;
-    bool major; // every fifth mark: wider pen, longer mark
+    bool major; // every fifth mark: its own pen width, longer mark
+    int penWidth;
 };
 
-// A hand is a white line with a longer black line drawn over its middle.
+// A hand is a line in the hands' colour with a longer 1-pixel core line in
+// the background's colour drawn over its middle.
 struct Hand {
-    Line white;
-    Line black;
+    Line line;
+    int penWidth;
+    Line core;
 };
 
 struct FaceGeometry {
@@ -63,7 +68,8 @@ struct FaceGeometry {
 
 // hour is 0..23 (or -1 when the time is unknown), minute and second 0..59
 // (or -1).
-FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second);
+FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, int second,
+                                 const PenWidths& pens = PenWidths{});
 
 // The point at distance r along the clock angle a (degrees clockwise from 12).
 Point DialPoint(int cx, int cy, double angle, double r);

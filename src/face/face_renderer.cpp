@@ -5,10 +5,7 @@
 namespace face {
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kPanelBox = RGB(153, 102, 10);
-const COLORREF kPanelDigits = RGB(255, 102, 51);
+COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
 CFont MakeFont(const FontSpec& font, const char* face)
 {
@@ -44,24 +41,28 @@ void DrawLine(HDC dc, HPEN pen, const Line& line)
 
 } // namespace
 
-void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
+void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const FaceStyle& style)
 {
-    const CPen thinWhite(CreatePen(PS_SOLID, 1, kWhite));
-    const CPen mediumWhite(CreatePen(PS_SOLID, 3, kWhite));
-    const CPen thickWhite(CreatePen(PS_SOLID, 5, kWhite));
-    const CPen red(CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
-    const CPen black(CreatePen(PS_SOLID, 1, kBlack));
-    const CBrush blackBrush(CreateSolidBrush(kBlack));
+    const COLORREF arrows = ToColorRef(style.arrows);
+    const COLORREF background = ToColorRef(style.background);
+    const CPen thinPen(CreatePen(PS_SOLID, 1, arrows));
+    const CPen scalePen(CreatePen(PS_SOLID, g.marks[0].penWidth, arrows));
+    const CPen hourPen(CreatePen(PS_SOLID, g.hourHand.penWidth, arrows));
+    const CPen minutePen(CreatePen(PS_SOLID, g.minuteHand.penWidth, arrows));
+    const CPen secondPen(CreatePen(PS_SOLID, 1, ToColorRef(style.secondArrow)));
+    const CPen corePen(CreatePen(PS_SOLID, 1, background));
+    const CBrush backgroundBrush(CreateSolidBrush(background));
+    const CBrush capBrush(CreateSolidBrush(arrows));
 
     const RECT client{ 0, 0, g.width, g.height };
-    FillRect(dc, &client, blackBrush);
+    FillRect(dc, &client, backgroundBrush);
     SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, kBlack);
+    SetBkColor(dc, background);
 
     {
         const CFont font = MakeFont(g.upFont, "Tahoma");
         CSelectObject select(dc, font);
-        SetTextColor(dc, kWhite);
+        SetTextColor(dc, arrows);
         if (!texts.up.empty())
             PutText(dc, UpTextOrigin(g, Measure(dc, texts.up).cx), texts.up);
     }
@@ -76,10 +77,10 @@ void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
     if (texts.digitalPanel) {
         const CFont font = MakeFont(g.panelFont, "Tahoma");
         CSelectObject select(dc, font);
-        SetTextColor(dc, kPanelDigits);
+        SetTextColor(dc, ToColorRef(style.panelDigits));
         const SIZE extent = Measure(dc, texts.timeText);
         const PanelLayout panel = ComputePanelLayout(g, extent.cx, extent.cy);
-        const CBrush boxBrush(CreateSolidBrush(kPanelBox));
+        const CBrush boxBrush(CreateSolidBrush(ToColorRef(style.panelBox)));
         const RECT box{ panel.box.left, panel.box.top, panel.box.right, panel.box.bottom };
         FillRect(dc, &box, boxBrush);
         SetBkMode(dc, TRANSPARENT);
@@ -90,29 +91,29 @@ void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts)
     // One pen selection per kind of mark rather than per mark: the marks
     // never cross, and the selections were a third of the frame's time.
     for (const bool major : { false, true }) {
-        CSelectObject pen(dc, major ? mediumWhite : thinWhite);
+        CSelectObject pen(dc, major ? scalePen : thinPen);
         for (const ScaleMark& mark : g.marks) {
             if (mark.major == major)
                 Stroke(dc, mark.line);
         }
     }
-    DrawLine(dc, thickWhite, g.hourHand.white);
-    DrawLine(dc, black, g.hourHand.black);
-    DrawLine(dc, mediumWhite, g.minuteHand.white);
-    DrawLine(dc, black, g.minuteHand.black);
-    DrawLine(dc, red, g.secondHand);
+    DrawLine(dc, hourPen, g.hourHand.line);
+    DrawLine(dc, corePen, g.hourHand.core);
+    DrawLine(dc, minutePen, g.minuteHand.line);
+    DrawLine(dc, corePen, g.minuteHand.core);
+    DrawLine(dc, secondPen, g.secondHand);
 
     {
-        CSelectObject pen(dc, thinWhite);
-        CSelectObject brush(dc, GetStockObject(WHITE_BRUSH));
+        CSelectObject pen(dc, thinPen);
+        CSelectObject brush(dc, capBrush);
         Ellipse(dc, g.capDisc.left, g.capDisc.top, g.capDisc.right, g.capDisc.bottom);
     }
     const CRgn core(
         CreateEllipticRgn(g.capCore.left, g.capCore.top, g.capCore.right, g.capCore.bottom));
-    FillRgn(dc, core, blackBrush);
+    FillRgn(dc, core, backgroundBrush);
 }
 
-void PresentFace(HWND window, const FaceGeometry& g, const FaceTexts& texts)
+void PresentFace(HWND window, const FaceGeometry& g, const FaceTexts& texts, const FaceStyle& style)
 {
     const CClientDC windowDC(window);
     if (windowDC == nullptr)
@@ -123,7 +124,7 @@ void PresentFace(HWND window, const FaceGeometry& g, const FaceTexts& texts)
     if (memDC == nullptr || image == nullptr)
         return;
     CSelectObject select(memDC, image);
-    RenderFace(memDC, g, texts);
+    RenderFace(memDC, g, texts, style);
     BitBlt(windowDC, 0, 0, g.width, g.height, memDC, 0, 0, SRCCOPY);
 }
 

@@ -19,10 +19,13 @@ struct FaceTexts {
     bool digitalPanel;           // whether the panel is drawn
 };
 
-void RenderFace(HDC dc, const FaceGeometry& geometry, const FaceTexts& texts);
+// The geometry's pen widths and the style's colours.
+void RenderFace(HDC dc, const FaceGeometry& geometry, const FaceTexts& texts,
+                const FaceStyle& style);
 
 // When the window's surface or the image cannot be had, the window keeps
 // its last frame.
-void PresentFace(HWND window, const FaceGeometry& geometry, const FaceTexts& texts);
+void PresentFace(HWND window, const FaceGeometry& geometry, const FaceTexts& texts,
+                 const FaceStyle& style);
 
 } // namespace face

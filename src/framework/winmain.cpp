@@ -2,10 +2,12 @@
 // InitInstance, which runs the main dialog modally.
 #include "framework/winapp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
 {
     CWinApp* app = AfxGetApp();
-    if (app != nullptr)
+    if (app != nullptr) {
+        app->m_lpCmdLine = lpCmdLine;
         app->InitInstance();
+    }
     return 0;
 }

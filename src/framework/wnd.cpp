@@ -2,7 +2,8 @@
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    if (hWnd == nullptr || GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&SubclassProc))
+    if (hWnd == nullptr ||
+        GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&SubclassProc))
         return nullptr;
     return reinterpret_cast<CWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
 }

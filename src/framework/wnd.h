@@ -138,9 +138,18 @@ private:
                 self->OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));        \
                 return TRUE;)
 #define ON_WM_SYSCOMMAND()                                                                         \
-    AFX_MAP_ROW(WM_SYSCOMMAND, 0, 0, self->OnSysCommand(static_cast<UINT>(wParam), lParam); return 0;)
+    AFX_MAP_ROW(WM_SYSCOMMAND, 0, 0, self->OnSysCommand(static_cast<UINT>(wParam), lParam);        \
+                return 0;)
 #define ON_MESSAGE(message, memberFn)                                                              \
     AFX_MAP_ROW(message, 0, 0, return self->memberFn(wParam, lParam);)
 #define ON_COMMAND(id, memberFn) AFX_MAP_ROW(WM_COMMAND, 0, id, self->memberFn(); return 0;)
 #define ON_BN_CLICKED(id, memberFn)                                                                \
     AFX_MAP_ROW(WM_COMMAND, BN_CLICKED, id, self->memberFn(); return 0;)
+// The handler is told which button it was.
+#define ON_BN_CLICKED_EX(id, memberFn)                                                             \
+    AFX_MAP_ROW(WM_COMMAND, BN_CLICKED, id, self->memberFn(id); return 0;)
+#define ON_WM_DRAWITEM()                                                                           \
+    AFX_MAP_ROW(                                                                                   \
+        WM_DRAWITEM, 0, 0,                                                                         \
+        self->OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));    \
+        return TRUE;)

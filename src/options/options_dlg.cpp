@@ -1,8 +1,10 @@
 #include "options/options_dlg.h"
 
 #include "clockwnd/zentim_dlg.h"
+#include "framework/color_dialog.h"
 #include "framework/file_dialog.h"
 #include "settings/settings_text.h"
+#include "settings/system_start.h"
 
 #include <shlobj.h>
 
@@ -25,7 +27,20 @@ ON_BN_CLICKED(IDC_BUTTON_APPLY, OnBnClickedButtonApply)
 ON_BN_CLICKED(IDC_BUTTON_SAVE, OnBnClickedButtonSave)
 ON_BN_CLICKED(IDC_BUTTON_PLAY, OnBnClickedButtonPlay)
 ON_WM_PAINT()
+ON_BN_CLICKED_EX(IDC_BUTTON_COLOR_BACKGROUND, OnBnClickedButtonColor)
+ON_BN_CLICKED_EX(IDC_BUTTON_COLOR_ARROWS, OnBnClickedButtonColor)
+ON_BN_CLICKED_EX(IDC_BUTTON_COLOR_SECOND_ARROW, OnBnClickedButtonColor)
+ON_BN_CLICKED_EX(IDC_BUTTON_COLOR_DIGITAL_BKGRD, OnBnClickedButtonColor)
+ON_BN_CLICKED_EX(IDC_BUTTON_COLOR_DIGITAL_DIGITS, OnBnClickedButtonColor)
+ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
+
+COLORREF COptions::s_customColors[16] = {};
+
+namespace {
+const int kWidthBoxes[] = { IDC_EDIT_HOUR_ARROW_WIDTH, IDC_EDIT_MINUTE_ARROW_WIDTH,
+                            IDC_EDIT_SCALE_POINTS_WIDTH };
+} // namespace
 
 void COptions::DoDataExchange(CDataExchange* pDX)
 {
@@ -45,6 +60,14 @@ BOOL COptions::OnInitDialog()
     SetDlgItemText(IDC_EDIT_UP_STR, clock.m_strUpStr.c_str());
     SetDlgItemText(IDC_EDIT_DOWN_STR, clock.m_strDownStr.c_str());
     m_btnDigitalPanel.SetCheck(clock.m_nDigitalPanel == 1 ? BST_CHECKED : BST_UNCHECKED);
+    m_style = clock.m_style;
+    int* const widths[] = { &m_style.widths.hour, &m_style.widths.minute, &m_style.widths.scale };
+    for (int i = 0; i < 3; ++i)
+        SetDlgItemText(kWidthBoxes[i], std::to_string(*widths[i]).c_str());
+    CheckDlgButton(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP,
+                   clock.m_bAlwaysOnTop ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_CHECK_LOAD_AT_START,
+                   settings::IsStartedWithSystem() ? BST_CHECKED : BST_UNCHECKED);
     // The focus goes to the first tab stop, Apply.
     return TRUE;
 }
@@ -59,6 +82,80 @@ void COptions::OnBnClickedButtonApply()
     clock.m_strUpStr = GetDlgItemText(IDC_EDIT_UP_STR);
     clock.m_strDownStr = GetDlgItemText(IDC_EDIT_DOWN_STR);
     clock.m_nDigitalPanel = m_btnDigitalPanel.GetCheck() == BST_CHECKED ? 1 : 0;
+
+    // Widths as the other numbers, brought within what a pen can be; the
+    // boxes show what was taken.
+    int* const widths[] = { &m_style.widths.hour, &m_style.widths.minute, &m_style.widths.scale };
+    for (int i = 0; i < 3; ++i) {
+        *widths[i] = face::ClampPenWidth(settings::ParseLeadingInt(GetDlgItemText(kWidthBoxes[i])));
+        SetDlgItemText(kWidthBoxes[i], std::to_string(*widths[i]).c_str());
+    }
+    clock.m_style = m_style;
+    clock.m_bAlwaysOnTop = IsDlgButtonChecked(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP) == BST_CHECKED;
+    m_pClockDlg->ApplyAlwaysOnTop();
+
+    const bool startWithSystem = IsDlgButtonChecked(m_hWnd, IDC_CHECK_LOAD_AT_START) == BST_CHECKED;
+    if (startWithSystem != settings::IsStartedWithSystem() &&
+        !settings::SetStartedWithSystem(startWithSystem, m_pClockDlg->m_strSettingsFolder)) {
+        m_pClockDlg->ShowMessageBox(m_hWnd, "Can`t change Load at system start!\n", "Options",
+                                    MB_OK | MB_ICONERROR);
+        CheckDlgButton(m_hWnd, IDC_CHECK_LOAD_AT_START,
+                       settings::IsStartedWithSystem() ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+face::Rgb* COptions::ColorOfButton(int id)
+{
+    switch (id) {
+    case IDC_BUTTON_COLOR_BACKGROUND:
+        return &m_style.background;
+    case IDC_BUTTON_COLOR_ARROWS:
+        return &m_style.arrows;
+    case IDC_BUTTON_COLOR_SECOND_ARROW:
+        return &m_style.secondArrow;
+    case IDC_BUTTON_COLOR_DIGITAL_BKGRD:
+        return &m_style.panelBox;
+    case IDC_BUTTON_COLOR_DIGITAL_DIGITS:
+        return &m_style.panelDigits;
+    }
+    return nullptr;
+}
+
+void COptions::OnBnClickedButtonColor(int id)
+{
+    // The clock takes the colour at the next Apply, as it takes the boxes.
+    face::Rgb& color = *ColorOfButton(id);
+    CColorDialog dlg(RGB(color.red, color.green, color.blue), s_customColors, this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    const COLORREF chosen = dlg.GetColor();
+    color = { GetRValue(chosen), GetGValue(chosen), GetBValue(chosen) };
+    InvalidateRect(GetDlgItem(m_hWnd, id), nullptr, TRUE);
+}
+
+void COptions::OnDrawItem(int id, LPDRAWITEMSTRUCT item)
+{
+    const face::Rgb* color = ColorOfButton(id);
+    if (color == nullptr)
+        return;
+    // A push button with a swatch of its colour before its caption.
+    RECT rc = item->rcItem;
+    const bool pushed = (item->itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(item->hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    const int inset = (rc.bottom - rc.top) / 4;
+    RECT swatch{ rc.left + 2 * inset, rc.top + inset, rc.left + 6 * inset, rc.bottom - inset };
+    const CBrush fill(CreateSolidBrush(RGB(color->red, color->green, color->blue)));
+    FillRect(item->hDC, &swatch, fill);
+    FrameRect(item->hDC, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    RECT text{ swatch.right + 2 * inset, rc.top, rc.right - inset, rc.bottom };
+    const std::string caption = GetDlgItemText(id);
+    SetBkMode(item->hDC, TRANSPARENT);
+    SetTextColor(item->hDC, GetSysColor(COLOR_BTNTEXT));
+    DrawTextA(item->hDC, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    if (item->itemState & ODS_FOCUS) {
+        InflateRect(&rc, -3, -3);
+        DrawFocusRect(item->hDC, &rc);
+    }
 }
 
 void COptions::OnBnClickedButtonSave()

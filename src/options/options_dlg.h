@@ -1,8 +1,11 @@
-// COptions: the options dialog. It edits six settings of the clock window in
-// place, browses for and tries the chime sound, and saves the settings file.
+// COptions: the options dialog. It edits the clock window's settings in
+// place: the chime, the texts and the panel, the face's colours and pen
+// widths, "Always on top" and the start with the system. It browses for and
+// tries the chime sound, and saves the settings file.
 #pragma once
 
 #include "face/chime.h"
+#include "face/face_style.h"
 #include "framework/button.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
@@ -40,6 +43,17 @@ private:
     void OnBnClickedButtonSave();
     void OnBnClickedButtonPlay();
     void OnPaint();
+    void OnBnClickedButtonColor(int id);
+    void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
+
+    // The colour a colour button chooses and shows, or null for another
+    // control.
+    face::Rgb* ColorOfButton(int id);
 
     face::SoundPlayer m_pfnPlaySound = &PlaySoundA;
+    // The colours as chosen here, and the widths as last applied; the clock
+    // takes them at Apply.
+    face::FaceStyle m_style;
+    // The colour dialog's custom colours, kept while the program runs.
+    static COLORREF s_customColors[16];
 };

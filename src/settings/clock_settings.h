@@ -2,6 +2,8 @@
 // a clock has before any file is read.
 #pragma once
 
+#include "face/face_style.h"
+
 #include <string>
 
 namespace settings {
@@ -13,12 +15,15 @@ struct ClockSettings {
     std::string m_strUpStr;     // text above the centre
     std::string m_strDownStr;   // text below the centre
     int m_nDigitalPanel = 0;    // 1 = the digital panel is drawn
+    face::FaceStyle m_style;    // colours and pen widths of the face
+    bool m_bAlwaysOnTop = true; // above ordinary windows, or one of them
 
     bool operator==(const ClockSettings& o) const
     {
         return m_nKukuType == o.m_nKukuType && m_strKukuSound == o.m_strKukuSound &&
                m_nKukuFlashCount == o.m_nKukuFlashCount && m_strUpStr == o.m_strUpStr &&
-               m_strDownStr == o.m_strDownStr && m_nDigitalPanel == o.m_nDigitalPanel;
+               m_strDownStr == o.m_strDownStr && m_nDigitalPanel == o.m_nDigitalPanel &&
+               m_style == o.m_style && m_bAlwaysOnTop == o.m_bAlwaysOnTop;
     }
     bool operator!=(const ClockSettings& o) const { return !(*this == o); }
 };

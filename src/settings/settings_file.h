@@ -13,5 +13,14 @@ constexpr char kKukuFlashCountKey[] = "kuku_flash_count";
 constexpr char kUpStrKey[] = "up_str";
 constexpr char kDownStrKey[] = "down_str";
 constexpr char kDigitalPanelKey[] = "digital_panel";
+constexpr char kColorBackgroundKey[] = "color_background";
+constexpr char kColorArrowsKey[] = "color_arrows";
+constexpr char kColorSecondArrowKey[] = "color_second_arrow";
+constexpr char kColorDigitalBkgrdKey[] = "color_digital_bkgrd";
+constexpr char kColorDigitalDigitsKey[] = "color_digital_digits";
+constexpr char kHourArrowWidthKey[] = "hour_arrow_width";
+constexpr char kMinuteArrowWidthKey[] = "minute_arrow_width";
+constexpr char kScalePointsWidthKey[] = "scale_points_width";
+constexpr char kAlwaysOnTopKey[] = "always_on_top";
 
 } // namespace settings

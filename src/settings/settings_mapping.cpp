@@ -20,6 +20,25 @@ std::string ReadSettingText(const Store& store, const char* key, const char* mes
     return *text;
 }
 
+// The keys added with the colours, widths and "Always on top" are read
+// without a word: a file from before them gives the classic clock.
+face::Rgb ReadColour(const Store& store, const char* key, const face::Rgb& fallback)
+{
+    const std::optional<std::string> text = store.Read(kOptionsSection, key);
+    return text ? ParseColour(*text).value_or(fallback) : fallback;
+}
+
+std::optional<int> ReadNumber(const Store& store, const char* key)
+{
+    const std::optional<std::string> text = store.Read(kOptionsSection, key);
+    return text ? ParseNumber(*text) : std::nullopt;
+}
+
+int ReadPenWidth(const Store& store, const char* key, int fallback)
+{
+    return face::ClampPenWidth(ReadNumber(store, key).value_or(fallback));
+}
+
 std::optional<ScreenRect> UsableSavedRect(const std::string& sizeText)
 {
     const std::optional<SizeRect> saved = ParseSizeText(sizeText);
@@ -55,11 +74,25 @@ std::optional<Loaded> Load(const Store& store)
     v.m_strUpStr = ReadSettingText(store, kUpStrKey, "Can`t load UpString text!", messages);
     v.m_strDownStr = ReadSettingText(store, kDownStrKey, "Can`t load BottomString text!", messages);
     v.m_nDigitalPanel = store.ReadNumber(kOptionsSection, kDigitalPanelKey, 0);
+
+    face::FaceStyle& style = v.m_style;
+    style.background = ReadColour(store, kColorBackgroundKey, style.background);
+    style.arrows = ReadColour(store, kColorArrowsKey, style.arrows);
+    style.secondArrow = ReadColour(store, kColorSecondArrowKey, style.secondArrow);
+    style.panelBox = ReadColour(store, kColorDigitalBkgrdKey, style.panelBox);
+    style.panelDigits = ReadColour(store, kColorDigitalDigitsKey, style.panelDigits);
+    style.widths.hour = ReadPenWidth(store, kHourArrowWidthKey, style.widths.hour);
+    style.widths.minute = ReadPenWidth(store, kMinuteArrowWidthKey, style.widths.minute);
+    style.widths.scale = ReadPenWidth(store, kScalePointsWidthKey, style.widths.scale);
+    v.m_bAlwaysOnTop = ReadNumber(store, kAlwaysOnTopKey).value_or(1) != 0;
     return loaded;
 }
 
 std::string Save(Store& store, const ClockSettings& v, const ScreenRect& window)
 {
+    constexpr char kColorsFailed[] = "Can`t write Colors!";
+    constexpr char kWidthsFailed[] = "Can`t write Widths!";
+    const face::FaceStyle& style = v.m_style;
     const SizeRect size{ static_cast<int>(window.left), static_cast<int>(window.right),
                          static_cast<int>(window.top), static_cast<int>(window.bottom) };
     const struct {
@@ -78,13 +111,26 @@ std::string Save(Store& store, const ClockSettings& v, const ScreenRect& window)
         { kOptionsSection, kDownStrKey, Quoted(v.m_strDownStr), "Can`t write BottomString text!" },
         { kOptionsSection, kDigitalPanelKey, std::to_string(v.m_nDigitalPanel),
           "Can`t write DigitalPanel!" },
+        { kOptionsSection, kColorBackgroundKey, FormatColour(style.background), kColorsFailed },
+        { kOptionsSection, kColorArrowsKey, FormatColour(style.arrows), kColorsFailed },
+        { kOptionsSection, kColorSecondArrowKey, FormatColour(style.secondArrow), kColorsFailed },
+        { kOptionsSection, kColorDigitalBkgrdKey, FormatColour(style.panelBox), kColorsFailed },
+        { kOptionsSection, kColorDigitalDigitsKey, FormatColour(style.panelDigits), kColorsFailed },
+        { kOptionsSection, kHourArrowWidthKey, std::to_string(style.widths.hour), kWidthsFailed },
+        { kOptionsSection, kMinuteArrowWidthKey, std::to_string(style.widths.minute),
+          kWidthsFailed },
+        { kOptionsSection, kScalePointsWidthKey, std::to_string(style.widths.scale),
+          kWidthsFailed },
+        { kOptionsSection, kAlwaysOnTopKey, v.m_bAlwaysOnTop ? "1" : "0",
+          "Can`t write AlwaysOnTop!" },
     };
     std::string messages;
     for (const auto& write : writes) {
-        if (!store.Write(write.section, write.key, write.value)) {
-            messages += write.messageIfFailed;
-            messages += '\n';
-        }
+        const std::string line = std::string(write.messageIfFailed) + '\n';
+        // One line for each group of keys that failed.
+        if (!store.Write(write.section, write.key, write.value) &&
+            messages.find(line) == std::string::npos)
+            messages += line;
     }
     return messages;
 }

@@ -61,6 +61,16 @@ int ParseLeadingInt(const std::string& text)
     return static_cast<int>(value);
 }
 
+std::optional<int> ParseNumber(const std::string& text)
+{
+    auto at = text.find_first_not_of(" \t\n\v\f\r");
+    if (at != std::string::npos && (text[at] == '+' || text[at] == '-'))
+        ++at;
+    if (at >= text.size() || text[at] < '0' || text[at] > '9')
+        return std::nullopt;
+    return ParseLeadingInt(text);
+}
+
 std::optional<SizeRect> ParseSizeText(const std::string& text)
 {
     std::vector<std::string> pieces;
@@ -74,6 +84,36 @@ std::string FormatSizeText(const SizeRect& rect)
 {
     return "\"" + std::to_string(rect.left) + "," + std::to_string(rect.right) + "," +
            std::to_string(rect.top) + "," + std::to_string(rect.bottom) + "\"";
+}
+
+std::optional<face::Rgb> ParseColour(const std::string& text)
+{
+    const auto hex = [&](size_t at) { return std::stoi(text.substr(at, 2), nullptr, 16); };
+    if (text.size() == 7 && text[0] == '#' &&
+        text.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos)
+        return face::Rgb{ hex(1), hex(3), hex(5) };
+    std::vector<std::string> pieces;
+    if (SplitString(pieces, text, ",") != 3)
+        return std::nullopt;
+    int channels[3];
+    for (int i = 0; i < 3; ++i) {
+        const auto first = pieces[i].find_first_not_of(" \t");
+        const auto last = pieces[i].find_last_not_of(" \t");
+        if (first == std::string::npos || last - first >= 3 ||
+            pieces[i].substr(first, last - first + 1).find_first_not_of("0123456789") !=
+                std::string::npos)
+            return std::nullopt;
+        channels[i] = std::stoi(pieces[i].substr(first, last - first + 1));
+        if (channels[i] > 255)
+            return std::nullopt;
+    }
+    return face::Rgb{ channels[0], channels[1], channels[2] };
+}
+
+std::string FormatColour(const face::Rgb& rgb)
+{
+    return "\"" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
+           std::to_string(rgb.blue) + "\"";
 }
 
 std::string Quoted(const std::string& value) { return "\"" + value + "\""; }

@@ -1,10 +1,14 @@
 // Text forms of the settings file, free of any platform API:
 //   BuildIniDir / BuildIniPath - where zentim.ini lives;
 //   SplitString                - the splitter used on the saved rectangle;
-//   ParseLeadingInt            - atoi that cannot overflow;
+//   ParseLeadingInt, ParseNumber - atoi that cannot overflow, and one that
+//                                tells a number from no number;
 //   ParseSizeText / FormatSizeText - the "left,right,top,bottom" value;
+//   ParseColour / FormatColour - the "R,G,B" value;
 //   Quoted                     - a string value as it is written.
 #pragma once
+
+#include "face/face_style.h"
 
 #include <optional>
 #include <string>
@@ -26,6 +30,8 @@ int SplitString(std::vector<std::string>& pieces, const std::string& text,
 // Leading blanks, an optional sign, decimal digits up to the first other
 // character; 0 without digits. Values beyond 32 bits saturate.
 int ParseLeadingInt(const std::string& text);
+// The same, or nothing when no digit follows the blanks and the sign.
+std::optional<int> ParseNumber(const std::string& text);
 
 // A screen rectangle as the settings file orders it.
 struct SizeRect {
@@ -40,6 +46,12 @@ struct SizeRect {
 std::optional<SizeRect> ParseSizeText(const std::string& text);
 // "\"left,right,top,bottom\"", quotes included.
 std::string FormatSizeText(const SizeRect& rect);
+
+// "R,G,B" in decimal, each 0..255 with blanks around it allowed, or
+// "#RRGGBB"; nothing for anything else.
+std::optional<face::Rgb> ParseColour(const std::string& text);
+// "\"R,G,B\"", quotes included.
+std::string FormatColour(const face::Rgb& rgb);
 
 std::string Quoted(const std::string& value);
 

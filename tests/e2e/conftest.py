@@ -17,10 +17,11 @@ def desktop():
 def start(request, desktop, tmp_path):
     clocks = []
 
-    def start_clock(ini=None, at=SAVED):
+    def start_clock(ini=None, at=SAVED, args=(), cwd=None):
         if ini is not None:
             (tmp_path / "zentim.ini").write_text(ini, "cp1252")
-        clocks.append(Clock(desktop, BUILD / request.param / "zentim.exe", tmp_path, at))
+        program = BUILD / request.param / "zentim.exe"
+        clocks.append(Clock(desktop, program, cwd or tmp_path, at, args))
         return clocks[-1]
 
     yield start_clock

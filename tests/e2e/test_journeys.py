@@ -16,9 +16,12 @@ def texts_on_face(clock):
     return count(face, UP_TEXT, WHITE), count(face, DOWN_TEXT, WHITE)
 
 
-def test_starts_from_saved_file(desktop, start):
+def test_starts_from_saved_file(desktop, start, tmp_path):
     ini = settings_ini(up="Office", down="Quartz", panel=1)
-    clock = start(ini)
+    # As the system starts it at logon: in another folder, told the settings'.
+    elsewhere = tmp_path / "elsewhere"
+    elsewhere.mkdir()
+    clock = start(ini, args=["Z:" + str(tmp_path).replace("/", "\\")], cwd=elsewhere)
     assert clock.geometry() == SAVED
     assert clock.wait_face(), "no whole round face"
     around = desktop.screenshot(96, 196, 248, 248)
@@ -27,7 +30,7 @@ def test_starts_from_saved_file(desktop, start):
     assert min(texts_on_face(clock)) >= 40, "the texts do not show"
     assert count(clock.face(), PANEL, (153, 102, 10)) >= 200, "no panel box"
     assert clock.close() == 0
-    assert (clock.folder / "zentim.ini").read_bytes() == ini.encode()
+    assert (tmp_path / "zentim.ini").read_bytes() == ini.encode()
 
 
 def test_moved_grown_and_saved_clock_starts_there_again(desktop, start):

@@ -56,10 +56,9 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
     // clang-format on
     for (const auto& [time, ends] : hands) {
         const face::FaceGeometry h = face::ComputeFaceGeometry(200, 200, time[0], time[1], time[2]);
-        EXPECT_EQ(
-            (std::vector<Point>{ h.hourHand.white.to, h.hourHand.black.to, h.minuteHand.white.to,
-                                 h.minuteHand.black.to, h.secondHand.to }),
-            ends)
+        EXPECT_EQ((std::vector<Point>{ h.hourHand.line.to, h.hourHand.core.to, h.minuteHand.line.to,
+                                       h.minuteHand.core.to, h.secondHand.to }),
+                  ends)
             << time[0] << ":" << time[1] << ":" << time[2];
     }
     // Odd text widths halve toward zero.
@@ -70,6 +69,16 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
     EXPECT_EQ(panel.box, (Box{ 78, 145, 122, 168 }));
     EXPECT_EQ(g.capDisc, (Box{ 92, 92, 108, 108 }));
     EXPECT_EQ(g.capCore, (Box{ 93, 93, 108, 108 }));
+}
+
+// The twelve long marks take the scale width, the other marks 1 pixel; each
+// hand its own width, while its core line stays 1 pixel.
+TEST(FaceGeometry, PenWidthsGoToTheirLines)
+{
+    const face::FaceGeometry g = face::ComputeFaceGeometry(200, 200, 0, 0, 0, { 7, 2, 11 });
+    EXPECT_EQ((Ints{ g.marks[0].penWidth, g.marks[55].penWidth, g.marks[1].penWidth,
+                     g.hourHand.penWidth, g.minuteHand.penWidth }),
+              (Ints{ 11, 11, 1, 7, 2 }));
 }
 
 // The ellipse is not centred vertically: 5 in from the top, 3 elsewhere.

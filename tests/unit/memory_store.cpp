@@ -44,7 +44,7 @@ std::optional<std::string> MemoryStore::Read(const char* section, const char* ke
 
 bool MemoryStore::Write(const char* section, const char* key, const std::string& value)
 {
-    if (m_failingKeys.count(key) != 0)
+    if (m_readOnly || m_failingKeys.count(key) != 0)
         return false;
     m_exists = true;
     const auto found = std::find_if(m_keys.begin(), m_keys.end(), [&](const Key& k) {

@@ -6,6 +6,7 @@
 
 #include "settings/store.h"
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ public:
         {
             return section == o.section && key == o.key && value == o.value;
         }
+        friend void PrintTo(const Key& k, std::ostream* os)
+        {
+            *os << "[" << k.section << "] " << k.key << "=" << k.value;
+        }
     };
 
     MemoryStore() = default; // no file at all
@@ -29,8 +34,10 @@ public:
     bool Write(const char* section, const char* key, const std::string& value) override;
 
     std::vector<Key> m_keys;
-    // Keys whose writes fail, as in a file that cannot be written.
+    // Keys whose writes fail; every write fails in a file that cannot be
+    // written.
     std::set<std::string> m_failingKeys;
+    bool m_readOnly = false;
 
 private:
     bool m_exists = false;

@@ -82,6 +82,15 @@ TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
         { "Options", "up_str", "\"Office\"" },
         { "Options", "down_str", "\"Quartz\"" },
         { "Options", "digital_panel", "1" },
+        { "Options", "color_background", "\"0,0,0\"" },
+        { "Options", "color_arrows", "\"255,255,255\"" },
+        { "Options", "color_second_arrow", "\"255,0,0\"" },
+        { "Options", "color_digital_bkgrd", "\"153,102,10\"" },
+        { "Options", "color_digital_digits", "\"255,102,51\"" },
+        { "Options", "hour_arrow_width", "5" },
+        { "Options", "minute_arrow_width", "3" },
+        { "Options", "scale_points_width", "3" },
+        { "Options", "always_on_top", "1" },
     };
     EXPECT_EQ(store.m_keys, expected);
 }
@@ -89,12 +98,12 @@ TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
 TEST(SettingsMapping, SaveTriesEveryWriteAndListsTheFailedOnes)
 {
     MemoryStore locked(kExample);
-    locked.m_failingKeys = { "size",   "kuku_type", "kuku_sound",   "kuku_flash_count",
-                             "up_str", "down_str",  "digital_panel" };
+    locked.m_readOnly = true;
     EXPECT_EQ(settings::Save(locked, kExampleSettings, kExampleWindow),
               "Can`t write MainWindow size!\nCan`t write Kuku_type!\nCan`t write Kuku_sound file!\n"
               "Can`t write Kuku_flash_count!\nCan`t write UpString text!\n"
-              "Can`t write BottomString text!\nCan`t write DigitalPanel!\n");
+              "Can`t write BottomString text!\nCan`t write DigitalPanel!\nCan`t write Colors!\n"
+              "Can`t write Widths!\nCan`t write AlwaysOnTop!\n");
     MemoryStore partly;
     partly.m_failingKeys = { "kuku_sound" };
     EXPECT_EQ(settings::Save(partly, kExampleSettings, kExampleWindow),
@@ -102,10 +111,31 @@ TEST(SettingsMapping, SaveTriesEveryWriteAndListsTheFailedOnes)
     EXPECT_EQ(settings::Load(partly)->values.m_strUpStr, "Office") << "later writes still ran";
 }
 
+// Colours in either form, widths brought into 1..30, and the classic look
+// for whatever is not a colour or a number.
+TEST(SettingsMapping, LoadTakesColoursWidthsAndAlwaysOnTop)
+{
+    const std::optional<settings::Loaded> loaded = settings::Load(MemoryStore(
+        "[Options]\ncolor_background=\"1, 2,3\"\ncolor_arrows=#0A0b0C\ncolor_second_arrow=1,2\n"
+        "color_digital_bkgrd=256,0,0\ncolor_digital_digits=red\nhour_arrow_width=0\n"
+        "minute_arrow_width=99\nscale_points_width=wide\nalways_on_top=0\n"));
+    const face::FaceStyle& style = loaded->values.m_style;
+    EXPECT_EQ(
+        (std::vector<face::Rgb>{ style.background, style.arrows, style.secondArrow, style.panelBox,
+                                 style.panelDigits }),
+        (std::vector<face::Rgb>{
+            { 1, 2, 3 }, { 10, 11, 12 }, { 255, 0, 0 }, { 153, 102, 10 }, { 255, 102, 51 } }));
+    EXPECT_TRUE(style.widths == (face::PenWidths{ 1, 30, 3 }));
+    EXPECT_FALSE(loaded->values.m_bAlwaysOnTop);
+}
+
 // Texts the profile functions would trim or unquote; the number range's ends.
 TEST(SettingsMapping, WhatIsSavedLoadsBackUnchanged)
 {
-    const ClockSettings values{ INT_MIN, "  blanks  ", INT_MAX, "\"quoted\"", "say \"hi\"", -5 };
+    ClockSettings values{ INT_MIN, "  blanks  ", INT_MAX, "\"quoted\"", "say \"hi\"", -5 };
+    values.m_style = { { 1, 2, 3 },    { 4, 5, 6 },    { 7, 8, 9 },
+                       { 10, 11, 12 }, { 13, 14, 15 }, { 30, 1, 2 } };
+    values.m_bAlwaysOnTop = false;
     MemoryStore store;
     settings::Save(store, values, kExampleWindow);
     const std::optional<settings::Loaded> loaded = settings::Load(store);

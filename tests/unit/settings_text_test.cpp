@@ -2,6 +2,7 @@
 // splitter, the number conversion, the saved rectangle's pieces, which
 // rectangles may be applied and how one is brought onto a monitor.
 #include "settings/settings_text.h"
+#include "settings/start_command.h"
 #include "settings/window_placement.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,18 @@ TEST(SettingsText, PathDoublesEveryBackslash)
               R"(D:\\Apps\\Clock\\zentim.ini)");
     // A drive root keeps its own separator: four backslashes in a row.
     EXPECT_EQ(settings::BuildIniDir(R"(C:\)"), R"(C:\\\\)");
+}
+
+// The command the system starts the clock with gives back the program and
+// its settings folder, blanks and a drive root's backslash included.
+TEST(SettingsText, StartCommandAndItsArguments)
+{
+    const std::string command = settings::StartCommand(R"(C:\Program Files\z.exe)", R"(D:\)");
+    EXPECT_EQ(command, R"("C:\Program Files\z.exe" "D:\")");
+    EXPECT_EQ(settings::FirstArgument(command), R"(C:\Program Files\z.exe)");
+    EXPECT_EQ(settings::FirstArgument(command.substr(command.find("\" \"") + 1)), R"(D:\)");
+    EXPECT_EQ(settings::FirstArgument(R"(  D:\Clock more)"), R"(D:\Clock)");
+    EXPECT_EQ(settings::FirstArgument(" "), "");
 }
 
 // Empty pieces count; the search resumes after each occurrence, so none

@@ -13,7 +13,7 @@ namespace {
 
 using wintest::ClockTest;
 
-const COLORREF kWhite = RGB(255, 255, 255), kBlack = 0, kRed = RGB(255, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255), kBlack = 0;
 const COLORREF kPanelBox = RGB(153, 102, 10), kPanelDigits = RGB(255, 102, 51);
 
 // A 200 x 200 top-down 32-bpp DIB section in a memory DC, read from memory.
@@ -29,10 +29,11 @@ public:
         m_select.emplace(m_dc, m_bitmap);
     }
     // The face at h:m:s with the texts, the panel's "HH:MM" and the panel.
-    void Render(int h, int m, int s, const std::string& up, const std::string& down, bool panel)
+    void Render(int h, int m, int s, const std::string& up, const std::string& down, bool panel,
+                const face::FaceStyle& style = {})
     {
-        face::RenderFace(m_dc, face::ComputeFaceGeometry(200, 200, h, m, s),
-                         { up, down, face::FormatTimeText({ 0, true, h, m, s, 0 }), panel });
+        face::RenderFace(m_dc, face::ComputeFaceGeometry(200, 200, h, m, s, style.widths),
+                         { up, down, face::FormatTimeText({ 0, true, h, m, s, 0 }), panel }, style);
     }
     HDC Dc() const { return m_dc; }
     COLORREF At(int x, int y) const
@@ -58,31 +59,6 @@ private:
     std::optional<CSelectObject> m_select;
 };
 
-// Pen widths, colours and draw order, probed at 15:00:00 and 15:45:00.
-TEST(FaceRender, MarksHandsAndCapWhereTheirGeometrySays)
-{
-    Frame frame;
-    frame.Render(15, 0, 0, "", "", false);
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } threeOClock[] = {
-        { 99, 8, kWhite },    { 101, 8, kWhite },   { 98, 8, kBlack },    // mark 0, 3 wide
-        { 100, 8, kRed },     { 100, 1, kBlack },                         // second hand over it
-        { 109, 7, kWhite },   { 108, 7, kBlack },   { 110, 7, kBlack },   // mark 1, 1 wide
-        { 91, 7, kWhite },    { 90, 7, kBlack },                          // mark 59 at x 91
-        { 140, 100, kBlack }, { 140, 98, kWhite },  { 140, 102, kWhite }, // hour hand, 5 wide,
-        { 140, 97, kBlack },  { 140, 103, kBlack },                       // its black line
-        { 99, 50, kWhite },   { 101, 50, kWhite },  { 98, 50, kBlack },   // minute hand, 3 wide
-        { 92, 100, kWhite },  { 96, 104, kBlack },  { 90, 104, kBlack },  // cap ring and core
-    };
-    for (const auto& p : threeOClock)
-        EXPECT_EQ(frame.At(p.x, p.y), p.colour) << "at (" << p.x << ", " << p.y << ")";
-    frame.Render(15, 45, 0, "", "", false);
-    EXPECT_EQ(frame.At(50, 100), kBlack) << "black line over the minute hand";
-    EXPECT_EQ(frame.At(50, 99), kWhite) << "minute hand";
-}
-
 // Every pixel of a face with both texts and the panel, as the clock has
 // always drawn it with its own colours and widths: a settings file without
 // the keys for them must still give exactly this. The fonts are Wine's.
@@ -98,6 +74,26 @@ TEST(FaceRender, TheClassicFaceIsExactlyAsItWas)
             hash = (hash ^ frame.At(x, y)) * 16777619u;
     }
     EXPECT_EQ(hash, 1099271998u);
+}
+
+// Each colour where the face has it, and the widths on the marks and hands;
+// at 15:00:45 the hour hand points right and the second hand left.
+TEST(FaceRender, ColoursAndWidthsOfTheStyle)
+{
+    const face::FaceStyle style{ { 0, 0, 128 },  { 0, 200, 0 },   { 200, 0, 200 },
+                                 { 10, 20, 30 }, { 250, 250, 0 }, { 9, 3, 1 } };
+    Frame frame;
+    frame.Render(15, 0, 45, "", "", true, style);
+    const COLORREF background = RGB(0, 0, 128), arrows = RGB(0, 200, 0);
+    EXPECT_EQ(frame.At(60, 60), background);
+    EXPECT_EQ(frame.At(100, 8), arrows) << "mark 0";
+    EXPECT_EQ(frame.At(99, 8), background) << "mark 0 is 1 pixel wide";
+    EXPECT_EQ(frame.At(30, 100), RGB(200, 0, 200)) << "second hand";
+    EXPECT_EQ(frame.At(140, 96), arrows) << "hour hand, 9 wide";
+    EXPECT_EQ(frame.At(140, 94), background) << "beside the hour hand";
+    EXPECT_EQ(frame.At(140, 100), background) << "the hour hand's core line";
+    EXPECT_EQ(frame.At(100, 146), RGB(10, 20, 30)) << "panel box";
+    EXPECT_GT(frame.Count({ 70, 147, 131, 168 }, RGB(250, 250, 0)), 0) << "digits";
 }
 
 // At 10:08:20 no hand crosses these bands of the face.
@@ -122,6 +118,8 @@ TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
 {
     m_clock.SetTimeSource([] { return face::ClockTime{ 0, true, 10, 8, 20, 0 }; });
     m_clock.m_settings.m_strUpStr = "Office";
+    m_clock.m_settings.m_style.background = { 0, 0, 128 };
+    m_clock.m_settings.m_style.widths.minute = 7;
     Run([&] {
         SetWindowPos(m_clock.m_hWnd, nullptr, 50, 50, 200, 200, SWP_NOZORDER | SWP_NOACTIVATE);
         UpdateWindow(m_clock.m_hWnd);
@@ -132,7 +130,7 @@ TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
             m_clock.DrawClock();
             Frame shown, expected;
             BitBlt(shown.Dc(), 0, 0, 200, 200, CClientDC(m_clock.m_hWnd), 0, 0, SRCCOPY);
-            expected.Render(10, 8, 20, "Office", "", panel == 1);
+            expected.Render(10, 8, 20, "Office", "", panel == 1, m_clock.m_settings.m_style);
             int differing = 0;
             for (int y = 0; y < 200; ++y) {
                 for (int x = 0; x < 200; ++x)

@@ -143,6 +143,96 @@ TEST_F(OptionsDialog, EnterInAnEditBoxApplies)
     EXPECT_EQ(m_clock.m_settings.m_strDownStr, "entered");
 }
 
+// Answers the colour dialog with the colour in g_color, once it shows.
+COLORREF g_color = 0;
+void CALLBACK ChooseColor(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (const HWND dlg = Shown("Color")) {
+        KillTimer(nullptr, id);
+        // The red, green and blue boxes of the full dialog.
+        for (int box : { 706, 707, 708 })
+            SetDlgItemInt(dlg, box, (g_color >> (8 * (box - 706))) & 0xFF, FALSE);
+        SendMessageA(dlg, WM_COMMAND, IDOK, 0);
+    }
+}
+
+// Each colour button opens the colour dialog at its colour, shows what was
+// chosen and gives it to the clock at Apply. Widths are read as the other
+// numbers and kept within 1..30, the boxes showing what was taken.
+TEST_F(OptionsDialog, ColoursAndWidthsGoToTheFaceAtApply)
+{
+    const int buttons[] = { IDC_BUTTON_COLOR_BACKGROUND, IDC_BUTTON_COLOR_ARROWS,
+                            IDC_BUTTON_COLOR_SECOND_ARROW, IDC_BUTTON_COLOR_DIGITAL_BKGRD,
+                            IDC_BUTTON_COLOR_DIGITAL_DIGITS };
+    Open([&](HWND dlg) {
+        for (int i = 0; i < 5; ++i) {
+            g_color = RGB(10 * i, 100 + i, 200 - i);
+            SetTimer(nullptr, 0, 10, &ChooseColor);
+            Click(dlg, buttons[i]);
+            const HWND button = GetDlgItem(dlg, buttons[i]);
+            UpdateWindow(button);
+            RECT rc;
+            GetClientRect(button, &rc);
+            HDC dc = GetDC(button);
+            EXPECT_EQ(GetPixel(dc, rc.bottom, rc.bottom / 2), g_color) << "the swatch of " << i;
+            ReleaseDC(button, dc);
+        }
+        const char* typed[] = { "0", "45", "7x" };
+        for (int i = 0; i < 3; ++i)
+            SetDlgItemTextA(dlg, IDC_EDIT_HOUR_ARROW_WIDTH + i, typed[i]);
+        Click(dlg, IDC_BUTTON_APPLY);
+        EXPECT_EQ(Text(dlg, IDC_EDIT_HOUR_ARROW_WIDTH) + Text(dlg, IDC_EDIT_MINUTE_ARROW_WIDTH) +
+                      Text(dlg, IDC_EDIT_SCALE_POINTS_WIDTH),
+                  "1307");
+    });
+    const face::FaceStyle& style = m_clock.m_settings.m_style;
+    EXPECT_TRUE((std::vector<face::Rgb>{ style.background, style.arrows, style.secondArrow,
+                                         style.panelBox, style.panelDigits }) ==
+                (std::vector<face::Rgb>{ { 0, 100, 200 },
+                                         { 10, 101, 199 },
+                                         { 20, 102, 198 },
+                                         { 30, 103, 197 },
+                                         { 40, 104, 196 } }));
+    EXPECT_TRUE(style.widths == (face::PenWidths{ 1, 30, 7 }));
+}
+
+// "Always on top" takes the clock out of the topmost band and back;
+// "Load at system start" adds the value of the current user's Run key that
+// starts this program on the clock's folder, and takes it away.
+TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
+{
+    const auto topmost = [&] {
+        return (GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
+    const auto runValue = [] {
+        char value[1024] = "";
+        DWORD size = sizeof value;
+        RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     "Zentim", RRF_RT_REG_SZ, nullptr, value, &size);
+        return std::string(value);
+    };
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    // First "Always on top" off and the start on, then back.
+    for (const bool first : { true, false }) {
+        Run([&] {
+            OpenInRun([&](HWND dlg) {
+                EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_CHECK_ALWAYS_ON_TOP), UINT(first));
+                EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_CHECK_LOAD_AT_START), UINT(!first));
+                CheckDlgButton(dlg, IDC_CHECK_ALWAYS_ON_TOP, !first);
+                CheckDlgButton(dlg, IDC_CHECK_LOAD_AT_START, first);
+                Click(dlg, IDC_BUTTON_APPLY);
+            });
+            // Windows changes it at Apply; Wine, while the clock owns the
+            // open dialog, only makes the dialog topmost.
+            EXPECT_EQ(topmost(), !first);
+        });
+        EXPECT_EQ(runValue(),
+                  first ? "\"" + std::string(program) + "\" \"" + m_clock.m_strSettingsFolder + "\""
+                        : "");
+    }
+}
+
 Strings g_played;
 BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 {

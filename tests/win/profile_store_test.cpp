@@ -11,6 +11,11 @@ namespace {
 const char kExample[] = "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\nkuku_type=30\r\n"
                         "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\n"
                         "up_str=\"Office\"\r\ndown_str=\"Quartz\"\r\ndigital_panel=1\r\n";
+// The keys that saving writes after those of the example.
+const char kStyleKeys[] = "color_background=\"0,0,0\"\r\ncolor_arrows=\"255,255,255\"\r\n"
+                          "color_second_arrow=\"255,0,0\"\r\ncolor_digital_bkgrd=\"153,102,10\"\r\n"
+                          "color_digital_digits=\"255,102,51\"\r\nhour_arrow_width=5\r\n"
+                          "minute_arrow_width=3\r\nscale_points_width=3\r\nalways_on_top=1\r\n";
 
 class ProfileStore : public wintest::ClockTest {
 protected:
@@ -33,7 +38,7 @@ protected:
 TEST_F(ProfileStore, SaveWritesTheWholeFileAndLoadsBack)
 {
     SaveFrom([&] { m_clock.ShowWindow(SW_MINIMIZE), m_clock.ShowWindow(SW_HIDE); });
-    EXPECT_EQ(Read("zentim.ini"), kExample);
+    EXPECT_EQ(Read("zentim.ini"), std::string(kExample) + kStyleKeys);
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].caption, "Save");
     EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
@@ -52,11 +57,13 @@ TEST_F(ProfileStore, SaveKeepsWhatItDoesNotOwnInPlace)
 {
     Write("zentim.ini", "; mine\r\n[Options]\r\ncolour=blue\r\nkuku_type=5\r\n[Extra]\r\na=1\r\n");
     SaveFrom([] {});
-    EXPECT_EQ(Read("zentim.ini"),
-              "; mine\r\n[Options]\r\ncolour=blue\r\nkuku_type=30\r\n"
-              "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\nup_str=\"Office\"\r\n"
-              "down_str=\"Quartz\"\r\ndigital_panel=1\r\n[Extra]\r\na=1\r\n[MainWindow]\r\n"
-              "size=\"100,340,200,440\"\r\n");
+    EXPECT_EQ(
+        Read("zentim.ini"),
+        std::string(
+            "; mine\r\n[Options]\r\ncolour=blue\r\nkuku_type=30\r\n"
+            "kuku_sound=\"D:\\Sounds\\kuku.wav\"\r\nkuku_flash_count=3\r\nup_str=\"Office\"\r\n"
+            "down_str=\"Quartz\"\r\ndigital_panel=1\r\n") +
+            kStyleKeys + "[Extra]\r\na=1\r\n[MainWindow]\r\nsize=\"100,340,200,440\"\r\n");
 }
 
 // Held open without sharing, the file can be neither read nor written by
@@ -73,7 +80,7 @@ TEST_F(ProfileStore, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     CloseHandle(lock);
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 7);
+    EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 10);
     EXPECT_EQ(Read("zentim.ini"), kExample);
 }
 

@@ -1,0 +1,23 @@
+#include "settings/start_command.h"
+
+namespace settings {
+
+std::string StartCommand(const std::string& exePath, const std::string& folder)
+{
+    return "\"" + exePath + "\" \"" + folder + "\"";
+}
+
+std::string FirstArgument(const std::string& commandLine)
+{
+    const auto start = commandLine.find_first_not_of(" \t");
+    if (start == std::string::npos)
+        return "";
+    if (commandLine[start] == '"') {
+        const auto end = commandLine.find('"', start + 1);
+        return commandLine.substr(start + 1, end == std::string::npos ? end : end - start - 1);
+    }
+    const auto end = commandLine.find_first_of(" \t", start);
+    return commandLine.substr(start, end == std::string::npos ? end : end - start);
+}
+
+} // namespace settings
