@@ -1,9 +1,8 @@
 // CZentimDlg::DrawClock and CheckKuku: each tick's pass - the chime when
-// one is due, then the face of that second.
+// one is due, then the face of that second; and the face a paint shows.
 #include "clockwnd/zentim_dlg.h"
 
 #include "face/chime.h"
-#include "face/face_renderer.h"
 
 void CZentimDlg::DrawClock()
 {
@@ -11,18 +10,41 @@ void CZentimDlg::DrawClock()
     CheckKuku(handsTime);
     // Read again: a chime may have taken past the minute, and the panel
     // should say when the frame was really drawn.
-    const std::string timeText = face::FormatTimeText(m_timeSource());
+    m_lastFrame = Frame{ handsTime, face::FormatTimeText(m_timeSource()) };
+    const CClientDC windowDC(m_hWnd);
+    if (windowDC != nullptr && DrawFrame(windowDC))
+        m_canvas.Copy(windowDC, m_lastFrame->width, m_lastFrame->height);
+}
 
+bool CZentimDlg::DrawFrame(HDC dc)
+{
     RECT client;
     GetClientRect(&client);
+    Frame& frame = *m_lastFrame;
+    frame.width = client.right - client.left;
+    frame.height = client.bottom - client.top;
+    const face::ClockTime& t = frame.handsTime;
     const face::FaceGeometry geometry = face::ComputeFaceGeometry(
-        client.right - client.left, client.bottom - client.top, handsTime.hour, handsTime.minute,
-        handsTime.second, m_settings.m_style.widths);
+        frame.width, frame.height, t.hour, t.minute, t.second, m_settings.m_style.widths);
     m_dRadius = geometry.radius;
-    face::PresentFace(m_hWnd, geometry,
-                      { m_settings.m_strUpStr, m_settings.m_strDownStr, timeText,
-                        m_settings.m_nDigitalPanel == 1 },
-                      m_settings.m_style);
+    return m_canvas.Draw(dc, geometry,
+                         { m_settings.m_strUpStr, m_settings.m_strDownStr, frame.timeText,
+                           m_settings.m_nDigitalPanel == 1 },
+                         m_settings.m_style);
+}
+
+void CZentimDlg::PaintFace(HDC dc)
+{
+    // The last frame, drawn again only when the window has another size
+    // since: the time is the tick's to read.
+    if (!m_lastFrame)
+        return;
+    RECT client;
+    GetClientRect(&client);
+    if (client.right - client.left != m_lastFrame->width ||
+        client.bottom - client.top != m_lastFrame->height)
+        DrawFrame(dc);
+    m_canvas.Copy(dc, m_lastFrame->width, m_lastFrame->height);
 }
 
 void CZentimDlg::CheckKuku(const face::ClockTime& time)

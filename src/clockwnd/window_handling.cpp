@@ -148,9 +148,14 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // be a row of the message map.
     if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0)
         OnTaskbarCreated();
-    // An icon left behind would point at a window that is gone.
-    if (message == WM_DESTROY && m_bTrayIconAdded)
-        DeleteTrayIcon();
+    if (message == WM_DESTROY) {
+        // An icon left behind would point at a window that is gone.
+        if (m_bTrayIconAdded)
+            DeleteTrayIcon();
+        // The kept frame was made for this window.
+        m_canvas.Release();
+        m_lastFrame.reset();
+    }
     return CDialog::WindowProc(message, wParam, lParam);
 }
 

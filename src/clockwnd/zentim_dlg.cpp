@@ -12,6 +12,9 @@
 
 namespace {
 constexpr UINT_PTR kClockTimer = 0;
+// Posted at creation: the first face is made before the window is first
+// shown, at its saved place, rather than after.
+constexpr UINT WM_FIRST_FACE = WM_APP + 1;
 } // namespace
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
@@ -26,6 +29,8 @@ CZentimDlg::~CZentimDlg() = default;
 
 BEGIN_MESSAGE_MAP(CZentimDlg)
 ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_FIRST_FACE, OnFirstFace)
 ON_WM_QUERYDRAGICON()
 ON_WM_TIMER()
 ON_WM_LBUTTONDOWN()
@@ -69,6 +74,9 @@ BOOL CZentimDlg::OnInitDialog()
 
     m_menuPopup.LoadMenu(IDR_POPUP_MENU);
     ArmClockTimer();
+    // Handled before the modal loop finds its queue empty and shows the
+    // window.
+    PostMessageA(m_hWnd, WM_FIRST_FACE, 0, 0);
     return TRUE;
 }
 
@@ -93,10 +101,26 @@ void CZentimDlg::OnPaint()
         const int y = (rect.bottom - rect.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
         DrawIcon(dc, x, y, m_hIcon);
     } else {
-        Default();
+        CPaintDC dc(m_hWnd);
+        PaintFace(dc);
     }
     if (!m_bFirstPaintDone)
         DoFirstPaintWork();
+}
+
+BOOL CZentimDlg::OnEraseBkgnd(HDC)
+{
+    // The face covers the whole window: erasing first would only flicker.
+    if (m_lastFrame)
+        return TRUE;
+    return static_cast<BOOL>(Default());
+}
+
+LRESULT CZentimDlg::OnFirstFace(WPARAM, LPARAM)
+{
+    if (!m_bFirstPaintDone)
+        DoFirstPaintWork();
+    return 0;
 }
 
 void CZentimDlg::DoFirstPaintWork()

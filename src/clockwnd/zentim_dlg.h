@@ -6,12 +6,14 @@
 
 #include "face/chime_rule.h"
 #include "face/clock_time.h"
+#include "face/face_canvas.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
 #include "settings/clock_settings.h"
 #include "settings/window_placement.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // Callback message of the notification-area icon; it carries the mouse
@@ -71,6 +73,8 @@ protected:
 
 private:
     void OnPaint();
+    BOOL OnEraseBkgnd(HDC dc);
+    LRESULT OnFirstFace(WPARAM wParam, LPARAM lParam);
     HCURSOR OnQueryDragIcon();
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
@@ -98,6 +102,11 @@ private:
     void ArmClockTimer();
     // Flashes the window and plays the sound when a chime is due at time.
     void CheckKuku(const face::ClockTime& time);
+    // The last frame's time drawn for the client area's size into the
+    // canvas, whose images are made compatible with dc.
+    bool DrawFrame(HDC dc);
+    // The last frame, in the client area's size.
+    void PaintFace(HDC dc);
     // Moves the window to a saved rectangle, onto the nearest monitor when
     // it lies off every one.
     void MoveToSavedRect(const settings::ScreenRect& saved);
@@ -117,6 +126,14 @@ private:
     // The tray icon's tip, left empty: the icon is only there to bring the clock back.
     std::string m_strTrayTip;
     TimeSource m_timeSource;
+    // The time of the last frame and the size it was drawn in.
+    struct Frame {
+        face::ClockTime handsTime;
+        std::string timeText;
+        int width = 0, height = 0;
+    };
+    std::optional<Frame> m_lastFrame;
+    face::FaceCanvas m_canvas;
     MessageBoxShower m_showMessageBox;
     face::ChimeLatch m_kukuLatch;
     // Set while the clock is hidden behind its notification-area icon.

@@ -41,91 +41,80 @@ void DrawLine(HDC dc, HPEN pen, const Line& line)
 
 } // namespace
 
-void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const FaceStyle& style)
+DrawTools::DrawTools(const FaceGeometry& g, const FaceStyle& style)
+    : arrows(ToColorRef(style.arrows)), background(ToColorRef(style.background)),
+      panelDigits(ToColorRef(style.panelDigits)), thin(CreatePen(PS_SOLID, 1, arrows)),
+      scale(CreatePen(PS_SOLID, g.marks[0].penWidth, arrows)),
+      hour(CreatePen(PS_SOLID, g.hourHand.penWidth, arrows)),
+      minute(CreatePen(PS_SOLID, g.minuteHand.penWidth, arrows)),
+      second(CreatePen(PS_SOLID, 1, ToColorRef(style.secondArrow))),
+      core(CreatePen(PS_SOLID, 1, background)), backgroundBrush(CreateSolidBrush(background)),
+      capBrush(CreateSolidBrush(arrows)), panelBrush(CreateSolidBrush(ToColorRef(style.panelBox))),
+      up(MakeFont(g.upFont, "Tahoma")), down(MakeFont(g.downFont, "Arial")),
+      panel(MakeFont(g.panelFont, "Tahoma"))
 {
-    const COLORREF arrows = ToColorRef(style.arrows);
-    const COLORREF background = ToColorRef(style.background);
-    const CPen thinPen(CreatePen(PS_SOLID, 1, arrows));
-    const CPen scalePen(CreatePen(PS_SOLID, g.marks[0].penWidth, arrows));
-    const CPen hourPen(CreatePen(PS_SOLID, g.hourHand.penWidth, arrows));
-    const CPen minutePen(CreatePen(PS_SOLID, g.minuteHand.penWidth, arrows));
-    const CPen secondPen(CreatePen(PS_SOLID, 1, ToColorRef(style.secondArrow)));
-    const CPen corePen(CreatePen(PS_SOLID, 1, background));
-    const CBrush backgroundBrush(CreateSolidBrush(background));
-    const CBrush capBrush(CreateSolidBrush(arrows));
+}
 
+void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const DrawTools& tools)
+{
     const RECT client{ 0, 0, g.width, g.height };
-    FillRect(dc, &client, backgroundBrush);
+    FillRect(dc, &client, tools.backgroundBrush);
     SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, background);
-
-    {
-        const CFont font = MakeFont(g.upFont, "Tahoma");
-        CSelectObject select(dc, font);
-        SetTextColor(dc, arrows);
-        if (!texts.up.empty())
-            PutText(dc, UpTextOrigin(g, Measure(dc, texts.up).cx), texts.up);
+    SetBkColor(dc, tools.background);
+    SetTextColor(dc, tools.arrows);
+    if (!texts.up.empty()) {
+        CSelectObject select(dc, tools.up);
+        PutText(dc, UpTextOrigin(g, Measure(dc, texts.up).cx), texts.up);
     }
-    {
-        const CFont font = MakeFont(g.downFont, "Arial");
-        CSelectObject select(dc, font);
-        if (!texts.down.empty()) {
-            const SIZE extent = Measure(dc, texts.down);
-            PutText(dc, DownTextOrigin(g, extent.cx, extent.cy), texts.down);
-        }
+    if (!texts.down.empty()) {
+        CSelectObject select(dc, tools.down);
+        const SIZE extent = Measure(dc, texts.down);
+        PutText(dc, DownTextOrigin(g, extent.cx, extent.cy), texts.down);
     }
     if (texts.digitalPanel) {
-        const CFont font = MakeFont(g.panelFont, "Tahoma");
-        CSelectObject select(dc, font);
-        SetTextColor(dc, ToColorRef(style.panelDigits));
+        CSelectObject select(dc, tools.panel);
+        SetTextColor(dc, tools.panelDigits);
         const SIZE extent = Measure(dc, texts.timeText);
         const PanelLayout panel = ComputePanelLayout(g, extent.cx, extent.cy);
-        const CBrush boxBrush(CreateSolidBrush(ToColorRef(style.panelBox)));
         const RECT box{ panel.box.left, panel.box.top, panel.box.right, panel.box.bottom };
-        FillRect(dc, &box, boxBrush);
+        FillRect(dc, &box, tools.panelBrush);
         SetBkMode(dc, TRANSPARENT);
         PutText(dc, panel.text, texts.timeText);
         SetBkMode(dc, OPAQUE);
     }
-
     // One pen selection per kind of mark rather than per mark: the marks
     // never cross, and the selections were a third of the frame's time.
     for (const bool major : { false, true }) {
-        CSelectObject pen(dc, major ? scalePen : thinPen);
+        CSelectObject pen(dc, major ? tools.scale : tools.thin);
         for (const ScaleMark& mark : g.marks) {
             if (mark.major == major)
                 Stroke(dc, mark.line);
         }
     }
-    DrawLine(dc, hourPen, g.hourHand.line);
-    DrawLine(dc, corePen, g.hourHand.core);
-    DrawLine(dc, minutePen, g.minuteHand.line);
-    DrawLine(dc, corePen, g.minuteHand.core);
-    DrawLine(dc, secondPen, g.secondHand);
+}
 
+void RenderHands(HDC dc, const FaceGeometry& g, const DrawTools& tools)
+{
+    DrawLine(dc, tools.hour, g.hourHand.line);
+    DrawLine(dc, tools.core, g.hourHand.core);
+    DrawLine(dc, tools.minute, g.minuteHand.line);
+    DrawLine(dc, tools.core, g.minuteHand.core);
+    DrawLine(dc, tools.second, g.secondHand);
     {
-        CSelectObject pen(dc, thinPen);
-        CSelectObject brush(dc, capBrush);
+        CSelectObject pen(dc, tools.thin);
+        CSelectObject brush(dc, tools.capBrush);
         Ellipse(dc, g.capDisc.left, g.capDisc.top, g.capDisc.right, g.capDisc.bottom);
     }
     const CRgn core(
         CreateEllipticRgn(g.capCore.left, g.capCore.top, g.capCore.right, g.capCore.bottom));
-    FillRgn(dc, core, backgroundBrush);
+    FillRgn(dc, core, tools.backgroundBrush);
 }
 
-void PresentFace(HWND window, const FaceGeometry& g, const FaceTexts& texts, const FaceStyle& style)
+void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const FaceStyle& style)
 {
-    const CClientDC windowDC(window);
-    if (windowDC == nullptr)
-        return;
-    const Size size = OffscreenImageSize(g.width, g.height);
-    const CMemDC memDC(windowDC);
-    const CBitmap image(CreateCompatibleBitmap(windowDC, size.width, size.height));
-    if (memDC == nullptr || image == nullptr)
-        return;
-    CSelectObject select(memDC, image);
-    RenderFace(memDC, g, texts, style);
-    BitBlt(windowDC, 0, 0, g.width, g.height, memDC, 0, 0, SRCCOPY);
+    const DrawTools tools(g, style);
+    RenderDial(dc, g, texts, tools);
+    RenderHands(dc, g, tools);
 }
 
 } // namespace face

@@ -1,12 +1,14 @@
-// RenderFace: draws one whole clock-face frame into any device context;
-// the clock window, the tests and the benchmark all draw through it.
-// PresentFace: a frame built off screen and put on a window in one copy,
-// so that the window never shows half a frame.
+// Drawing the clock face into any device context:
+//   DrawTools  - the pens, brushes and fonts of one size and style;
+//   RenderDial - what stays for a minute: background, texts, panel, marks;
+//   RenderHands - the hands and the centre cap, over the dial;
+//   RenderFace - the whole frame, both in their order.
+// The clock window keeps its tools and dial between ticks (FaceCanvas);
+// the tests and the benchmark draw through the same functions.
 #pragma once
 
 #include "face/face_geometry.h"
-
-#include <windows.h>
+#include "framework/gdi.h"
 
 #include <string>
 
@@ -19,13 +21,19 @@ struct FaceTexts {
     bool digitalPanel;           // whether the panel is drawn
 };
 
-// The geometry's pen widths and the style's colours.
-void RenderFace(HDC dc, const FaceGeometry& geometry, const FaceTexts& texts,
-                const FaceStyle& style);
+// Made for a geometry's width (the fonts and pen widths follow it) and a
+// style; owns every object it makes.
+struct DrawTools {
+    DrawTools(const FaceGeometry& g, const FaceStyle& style);
 
-// When the window's surface or the image cannot be had, the window keeps
-// its last frame.
-void PresentFace(HWND window, const FaceGeometry& geometry, const FaceTexts& texts,
-                 const FaceStyle& style);
+    COLORREF arrows, background, panelDigits;
+    CPen thin, scale, hour, minute, second, core;
+    CBrush backgroundBrush, capBrush, panelBrush;
+    CFont up, down, panel;
+};
+
+void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const DrawTools& tools);
+void RenderHands(HDC dc, const FaceGeometry& g, const DrawTools& tools);
+void RenderFace(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const FaceStyle& style);
 
 } // namespace face

@@ -106,6 +106,8 @@ private:
     POINT { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) }
 
 #define ON_WM_PAINT() AFX_MAP_ROW(WM_PAINT, 0, 0, self->OnPaint(); return 0;)
+#define ON_WM_ERASEBKGND()                                                                         \
+    AFX_MAP_ROW(WM_ERASEBKGND, 0, 0, return self->OnEraseBkgnd(reinterpret_cast<HDC>(wParam));)
 #define ON_WM_CLOSE() AFX_MAP_ROW(WM_CLOSE, 0, 0, self->OnClose(); return 0;)
 #define ON_WM_TIMER()                                                                              \
     AFX_MAP_ROW(WM_TIMER, 0, 0, self->OnTimer(static_cast<UINT_PTR>(wParam)); return 0;)

@@ -130,9 +130,26 @@ TEST_F(ClockWindow, LoadedRectangleIsClippedAndKeptWhateverTheScale)
     });
 }
 
-// Only timer 0 draws the face; later paints neither reload the settings
-// nor draw nor clip.
-TEST_F(ClockWindow, OnlyTimerZeroDrawsAndLaterPaintsDoNothingOfTheFirst)
+// Whether a spot of the dial, clear of hands and texts at 10:08:20, shows
+// the face's black after the window lost its pixels and was painted again.
+bool PaintShowsTheFace(HWND wnd)
+{
+    const RECT r = WindowRect(wnd);
+    const RECT all{ 0, 0, r.right - r.left, r.bottom - r.top };
+    HDC dc = GetDC(wnd);
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    ReleaseDC(wnd, dc);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    dc = GetDC(wnd);
+    const COLORREF spot = GetPixel(dc, (r.right - r.left) * 17 / 20, (r.bottom - r.top) / 2);
+    ReleaseDC(wnd, dc);
+    return spot == RGB(0, 0, 0);
+}
+
+// Only timer 0 draws a new frame. A paint shows the kept face, drawing it
+// anew only for a new size, without reading the time, reloading or
+// clipping; the ticks are stopped, so only the paints can show it.
+TEST_F(ClockWindow, PaintsShowTheKeptFaceAndOnlyTimerZeroDrawsANewOne)
 {
     Write("zentim.ini", "[Options]\r\nkuku_type=30\r\n");
     Run([&] {
@@ -141,16 +158,65 @@ TEST_F(ClockWindow, OnlyTimerZeroDrawsAndLaterPaintsDoNothingOfTheFirst)
             m_clock.SendMessage(WM_TIMER, id, 0);
             EXPECT_EQ(m_timeReads > before, id == 0) << "timer " << id;
         }
+        KillTimer(m_clock.m_hWnd, 0);
         Write("zentim.ini", "[Options]\r\nkuku_type=5\r\n");
-        const CRgn own(CreateRectRgn(0, 0, 50, 50)), now(CreateRectRgn(0, 0, 0, 0));
-        SetWindowRgn(m_clock.m_hWnd, CreateRectRgn(0, 0, 50, 50), FALSE);
+        const CRgn own(CreateRectRgn(0, 0, 500, 500)), now(CreateRectRgn(0, 0, 0, 0));
+        SetWindowRgn(m_clock.m_hWnd, CreateRectRgn(0, 0, 500, 500), FALSE);
         const int before = m_timeReads;
-        for (int i = 0; i < 3; ++i)
-            RedrawWindow(m_clock.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(m_timeReads, before);
+        EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd));
         EXPECT_TRUE(GetWindowRgn(m_clock.m_hWnd, now) != ERROR && IsSameArea(now, own));
+        const RECT r = WindowRect(m_clock.m_hWnd);
+        MoveWindow(m_clock.m_hWnd, r.left, r.top, r.right - r.left + 80, r.bottom - r.top + 80,
+                   TRUE);
+        EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd)) << "at a new size";
+        EXPECT_EQ(m_timeReads, before);
     });
     EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
+}
+
+// What the clock is like the moment its window is first shown.
+struct FirstShown {
+    HWND clock;
+    RECT window;
+    bool clipped, face;
+} g_shown;
+LRESULT CALLBACK RecordFirstShow(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && !g_shown.clock) {
+        char name[8] = "";
+        GetClassNameA(call->hwnd, name, sizeof name);
+        if (lstrcmpA(name, "#32770") == 0)
+            g_shown = { call->hwnd, WindowRect(call->hwnd), IsClippedToClockEllipse(call->hwnd),
+                        false };
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Before the window is first seen it stands at its saved place, round,
+// with a frame drawn, which its first paint shows.
+TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheWholeFace)
+{
+    Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n");
+    g_shown = {};
+    int readsAtShow = -1;
+    const HHOOK hook =
+        SetWindowsHookExA(WH_CALLWNDPROC, &RecordFirstShow, nullptr, GetCurrentThreadId());
+    m_clock.SetTimeSource([&] {
+        ++m_timeReads;
+        if (g_shown.clock == nullptr)
+            readsAtShow = m_timeReads;
+        return face::ClockTime{ 0, true, 10, 8, 20, 0 };
+    });
+    Run([&] {
+        UnhookWindowsHookEx(hook);
+        KillTimer(m_clock.m_hWnd, 0);
+        EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd));
+    });
+    EXPECT_EQ(g_shown.clock != nullptr, true);
+    EXPECT_EQ(g_shown.window, (RECT{ 100, 200, 340, 440 }));
+    EXPECT_TRUE(g_shown.clipped);
+    EXPECT_GE(readsAtShow, 2) << "no frame drawn before the window was shown";
 }
 
 // Both end the modal run, and neither writes a settings file.
