@@ -67,51 +67,6 @@ TEST_F(ClockWindow, StartsTopmostToolWindowCentredAndClipped)
     EXPECT_TRUE(m_boxes.empty());
 }
 
-// The saved rectangle and the settings, and one box that lists what was
-// missing. The box's own loop lets paints and ticks through: none may
-// start the first paint's work again.
-TEST_F(ClockWindow, FirstPaintAppliesTheSettingsFileOnce)
-{
-    Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
-                        "kuku_type=30\r\nup_str=\"Office\"\r\n");
-    int readsWhileOpen = 0;
-    m_clock.SetMessageBoxShower([&](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-        m_boxes.push_back({ text, caption, type });
-        // As a real box does, it disables its owner while it is open.
-        EnableWindow(owner, FALSE);
-        const int before = m_timeReads;
-        for (int paint = 0; paint < 3; ++paint)
-            RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        PumpUntil([&] { return m_timeReads > before; });
-        readsWhileOpen = m_timeReads - before;
-        EnableWindow(owner, TRUE);
-        return IDOK;
-    });
-    Run([&] {
-        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ 100, 200, 340, 440 }));
-        EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
-    });
-    EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
-    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "Office");
-    ASSERT_EQ(m_boxes.size(), 1u);
-    EXPECT_EQ(m_boxes[0].text, "Can`t load KukuSound file!\nCan`t load BottomString text!\n");
-    EXPECT_EQ(m_boxes[0].caption, "Load Options");
-    EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
-    EXPECT_GT(readsWhileOpen, 0) << "the clock stopped ticking while the box was open";
-}
-
-// Saved on a monitor that is gone: the clock comes back on the nearest.
-TEST_F(ClockWindow, SavedRectangleOffEveryMonitorIsBroughtOnScreen)
-{
-    Write("zentim.ini", "[MainWindow]\r\nsize=\"30000,30240,20000,20240\"\r\n");
-    Run([&] {
-        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-        GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, MONITOR_DEFAULTTONULL), &mi);
-        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ mi.rcWork.right - 240, mi.rcWork.bottom - 240,
-                                                     mi.rcWork.right, mi.rcWork.bottom }));
-    });
-}
-
 // A load to another size clips the window to the new ellipse. Moved by a
 // load onto a monitor of another scale, the window keeps the saved
 // rectangle: the size would otherwise grow at every start.
@@ -127,6 +82,13 @@ TEST_F(ClockWindow, LoadedRectangleIsClippedAndKeptWhateverTheScale)
         EXPECT_TRUE(g_rescaled);
         EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ 100, 200, 400, 500 }));
         EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
+        // Saved on a monitor that is gone: on the nearest one.
+        Write("zentim.ini", "[MainWindow]\r\nsize=\"30000,30240,20000,20240\"\r\n");
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0);
+        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
+        GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, MONITOR_DEFAULTTONULL), &mi);
+        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ mi.rcWork.right - 240, mi.rcWork.bottom - 240,
+                                                     mi.rcWork.right, mi.rcWork.bottom }));
     });
 }
 
@@ -144,6 +106,63 @@ bool PaintShowsTheFace(HWND wnd)
     const COLORREF spot = GetPixel(dc, (r.right - r.left) * 17 / 20, (r.bottom - r.top) / 2);
     ReleaseDC(wnd, dc);
     return spot == RGB(0, 0, 0);
+}
+
+// What the clock is like the moment its window is first shown.
+struct FirstShown {
+    HWND clock;
+    RECT window;
+    bool clipped;
+} g_shown;
+LRESULT CALLBACK RecordFirstShow(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    char name[8] = "";
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && !g_shown.clock &&
+        GetClassNameA(call->hwnd, name, sizeof name) && lstrcmpA(name, "#32770") == 0)
+        g_shown = { call->hwnd, WindowRect(call->hwnd), IsClippedToClockEllipse(call->hwnd) };
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Before the window is first seen, the file is applied: the saved place,
+// round, the settings, a frame drawn, and one box that lists what was
+// missing. The box's own loop lets ticks through: none may start this work
+// again.
+TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheFileApplied)
+{
+    Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
+                        "kuku_type=30\r\nup_str=\"Office\"\r\n");
+    int readsWhileOpen = 0;
+    m_clock.SetMessageBoxShower([&](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+        m_boxes.push_back({ text, caption, type });
+        // As a real box does, it disables its owner while it is open.
+        EnableWindow(owner, FALSE);
+        const int before = m_timeReads;
+        PumpUntil([&] { return m_timeReads > before; });
+        readsWhileOpen = m_timeReads - before;
+        EnableWindow(owner, TRUE);
+        return IDOK;
+    });
+    g_shown = {};
+    const HHOOK hook =
+        SetWindowsHookExA(WH_CALLWNDPROC, &RecordFirstShow, nullptr, GetCurrentThreadId());
+    int readsAtShow = 0;
+    Run([&] {
+        UnhookWindowsHookEx(hook);
+        readsAtShow = m_timeReads;
+        KillTimer(m_clock.m_hWnd, 0);
+        EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd));
+    });
+    EXPECT_EQ(g_shown.window, (RECT{ 100, 200, 340, 440 }));
+    EXPECT_TRUE(g_shown.clipped);
+    EXPECT_GE(readsAtShow, 2) << "no frame drawn before the window was shown";
+    EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
+    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "Office");
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text, "Can`t load KukuSound file!\nCan`t load BottomString text!\n");
+    EXPECT_EQ(m_boxes[0].caption, "Load Options");
+    EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
+    EXPECT_GT(readsWhileOpen, 0) << "the clock stopped ticking while the box was open";
 }
 
 // Only timer 0 draws a new frame. A paint shows the kept face, drawing it
@@ -172,51 +191,6 @@ TEST_F(ClockWindow, PaintsShowTheKeptFaceAndOnlyTimerZeroDrawsANewOne)
         EXPECT_EQ(m_timeReads, before);
     });
     EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
-}
-
-// What the clock is like the moment its window is first shown.
-struct FirstShown {
-    HWND clock;
-    RECT window;
-    bool clipped, face;
-} g_shown;
-LRESULT CALLBACK RecordFirstShow(int code, WPARAM wParam, LPARAM lParam)
-{
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && !g_shown.clock) {
-        char name[8] = "";
-        GetClassNameA(call->hwnd, name, sizeof name);
-        if (lstrcmpA(name, "#32770") == 0)
-            g_shown = { call->hwnd, WindowRect(call->hwnd), IsClippedToClockEllipse(call->hwnd),
-                        false };
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Before the window is first seen it stands at its saved place, round,
-// with a frame drawn, which its first paint shows.
-TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheWholeFace)
-{
-    Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n");
-    g_shown = {};
-    int readsAtShow = -1;
-    const HHOOK hook =
-        SetWindowsHookExA(WH_CALLWNDPROC, &RecordFirstShow, nullptr, GetCurrentThreadId());
-    m_clock.SetTimeSource([&] {
-        ++m_timeReads;
-        if (g_shown.clock == nullptr)
-            readsAtShow = m_timeReads;
-        return face::ClockTime{ 0, true, 10, 8, 20, 0 };
-    });
-    Run([&] {
-        UnhookWindowsHookEx(hook);
-        KillTimer(m_clock.m_hWnd, 0);
-        EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd));
-    });
-    EXPECT_EQ(g_shown.clock != nullptr, true);
-    EXPECT_EQ(g_shown.window, (RECT{ 100, 200, 340, 440 }));
-    EXPECT_TRUE(g_shown.clipped);
-    EXPECT_GE(readsAtShow, 2) << "no frame drawn before the window was shown";
 }
 
 // Both end the modal run, and neither writes a settings file.

@@ -1,11 +1,10 @@
-// The face as GDI draws it: marks, hands, cap, texts and panel at the pixels
-// their geometry gives, the same frame on the real window; and the chime's
-// flashes and sound on that window.
+// The face as GDI draws it: every pixel of the classic face, the colours,
+// widths, texts and panel of a style, the same frame on the real window;
+// and the chime's flashes and sound on that window.
 #include "support.h"
 
 #include "face/chime.h"
 #include "face/face_renderer.h"
-#include "framework/gdi.h"
 
 #include <optional>
 
@@ -13,16 +12,13 @@ namespace {
 
 using wintest::ClockTest;
 
-const COLORREF kWhite = RGB(255, 255, 255), kBlack = 0;
-const COLORREF kPanelBox = RGB(153, 102, 10), kPanelDigits = RGB(255, 102, 51);
-
 // A 200 x 200 top-down 32-bpp DIB section in a memory DC, read from memory.
 class Frame {
 public:
     Frame() : m_dc(nullptr)
     {
-        BITMAPINFO info{};
-        info.bmiHeader = { sizeof(BITMAPINFOHEADER), 200, -200, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+        BITMAPINFO info{ { sizeof(BITMAPINFOHEADER), 200, -200, 1, 32, BI_RGB, 0, 0, 0, 0, 0 },
+                         {} };
         void* bits = nullptr;
         m_bitmap = CBitmap(CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         m_bits = static_cast<const DWORD*>(bits);
@@ -42,14 +38,16 @@ public:
         const DWORD p = m_bits[y * 200 + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
-    int Count(const RECT& box, COLORREF colour) const
+    // Whether the colour shows anywhere in the box.
+    bool Shows(const RECT& box, COLORREF colour) const
     {
-        int n = 0;
         for (int y = box.top; y < box.bottom; ++y) {
-            for (int x = box.left; x < box.right; ++x)
-                n += At(x, y) == colour;
+            for (int x = box.left; x < box.right; ++x) {
+                if (At(x, y) == colour)
+                    return true;
+            }
         }
-        return n;
+        return false;
     }
 
 private:
@@ -76,15 +74,17 @@ TEST(FaceRender, TheClassicFaceIsExactlyAsItWas)
     EXPECT_EQ(hash, 1099271998u);
 }
 
-// Each colour where the face has it, and the widths on the marks and hands;
-// at 15:00:45 the hour hand points right and the second hand left.
-TEST(FaceRender, ColoursAndWidthsOfTheStyle)
+// Each colour where the face has it, and the widths on the marks and hands:
+// at 15:00:45 the hour hand points right and the second hand left. At
+// 10:08:20 no hand crosses the texts and the panel, which show only when
+// set; the up text's top is at y 53.
+TEST(FaceRender, ColoursWidthsTextsAndPanelOfAStyle)
 {
     const face::FaceStyle style{ { 0, 0, 128 },  { 0, 200, 0 },   { 200, 0, 200 },
                                  { 10, 20, 30 }, { 250, 250, 0 }, { 9, 3, 1 } };
-    Frame frame;
-    frame.Render(15, 0, 45, "", "", true, style);
     const COLORREF background = RGB(0, 0, 128), arrows = RGB(0, 200, 0);
+    Frame frame;
+    frame.Render(15, 0, 45, "", "", false, style);
     EXPECT_EQ(frame.At(60, 60), background);
     EXPECT_EQ(frame.At(100, 8), arrows) << "mark 0";
     EXPECT_EQ(frame.At(99, 8), background) << "mark 0 is 1 pixel wide";
@@ -92,23 +92,13 @@ TEST(FaceRender, ColoursAndWidthsOfTheStyle)
     EXPECT_EQ(frame.At(140, 96), arrows) << "hour hand, 9 wide";
     EXPECT_EQ(frame.At(140, 94), background) << "beside the hour hand";
     EXPECT_EQ(frame.At(140, 100), background) << "the hour hand's core line";
-    EXPECT_EQ(frame.At(100, 146), RGB(10, 20, 30)) << "panel box";
-    EXPECT_GT(frame.Count({ 70, 147, 131, 168 }, RGB(250, 250, 0)), 0) << "digits";
-}
-
-// At 10:08:20 no hand crosses these bands of the face.
-TEST(FaceRender, TextsAndPanelOnlyWhenSet)
-{
-    for (int set = 0; set < 4; ++set) {
-        const std::string up = set & 1 ? "Office" : "", down = set & 2 ? "Quartz" : "";
-        const bool panel = set != 1 && set != 2;
-        Frame frame;
-        frame.Render(10, 8, 20, up, down, panel);
-        EXPECT_EQ(frame.Count({ 78, 40, 123, 53 }, kWhite), 0) << "the up text's top is at y 53";
-        EXPECT_EQ(frame.Count({ 78, 53, 123, 72 }, kWhite) > 0, !up.empty());
-        EXPECT_EQ(frame.Count({ 78, 115, 123, 145 }, kWhite) > 0, !down.empty());
-        EXPECT_EQ(frame.At(100, 146), panel ? kPanelBox : kBlack) << "top of the panel box";
-        EXPECT_EQ(frame.Count({ 70, 147, 131, 168 }, kPanelDigits) > 0, panel);
+    for (const bool set : { true, false }) {
+        frame.Render(10, 8, 20, set ? "Office" : "", set ? "Quartz" : "", set, style);
+        EXPECT_FALSE(frame.Shows({ 78, 40, 123, 53 }, arrows)) << "above the up text";
+        EXPECT_EQ(frame.Shows({ 78, 53, 123, 72 }, arrows), set) << "up text";
+        EXPECT_EQ(frame.Shows({ 78, 115, 123, 145 }, arrows), set) << "down text";
+        EXPECT_EQ(frame.At(100, 146), set ? RGB(10, 20, 30) : background) << "panel box";
+        EXPECT_EQ(frame.Shows({ 70, 147, 131, 168 }, RGB(250, 250, 0)), set) << "digits";
     }
 }
 
@@ -122,7 +112,6 @@ TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
     m_clock.m_settings.m_style.widths.minute = 7;
     Run([&] {
         SetWindowPos(m_clock.m_hWnd, nullptr, 50, 50, 200, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateWindow(m_clock.m_hWnd);
         const CRgn visible(CreateRectRgn(0, 0, 0, 0));
         ASSERT_NE(GetWindowRgn(m_clock.m_hWnd, visible), ERROR);
         for (const int panel : { 1, 2 }) {
@@ -141,8 +130,8 @@ TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
     });
 }
 
-// Every size change of the watched window and every sound, in order, with
-// the time each came.
+// Every size change of the watched window and every sound, with the time
+// each came.
 HWND g_watched = nullptr;
 std::vector<std::pair<DWORD, std::string>> g_events;
 
@@ -160,64 +149,47 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
     return TRUE;
 }
 
-class Chime : public ClockTest {
-protected:
-    Chime() : m_hook(SetWindowsHookExA(WH_CALLWNDPROC, &RecordSize, nullptr, GetCurrentThreadId()))
-    {
-        g_events.clear();
-    }
-    ~Chime() override { UnhookWindowsHookEx(m_hook); }
-    std::vector<std::string> Events() const
-    {
-        std::vector<std::string> names;
-        for (const auto& event : g_events)
-            names.push_back(event.second);
-        return names;
-    }
-    HHOOK m_hook;
-};
-
-// 150 ms in each state, then the sound; the window ends where it was.
-TEST_F(Chime, FlashesThenPlays)
-{
-    RECT before{}, after{};
-    Run([&] {
-        before = wintest::WindowRect(g_watched = m_clock.m_hWnd);
-        face::RunChime(m_clock.m_hWnd, 2, "kuku.wav", &RecordSound);
-        after = wintest::WindowRect(m_clock.m_hWnd);
-    });
-    EXPECT_EQ(after, before);
-    EXPECT_EQ(Events(),
-              (std::vector<std::string>{ "max", "restore", "max", "restore", "kuku.wav" }));
-    for (std::size_t i = 1; i < g_events.size(); ++i) {
-        EXPECT_GE(g_events[i].first - g_events[i - 1].first, 120u) << "before event " << i;
-        EXPECT_LE(g_events[i].first - g_events[i - 1].first, 1500u) << "before event " << i;
-    }
-}
-
-// A flash also brings back a clock hidden in the notification area; passes
+// 150 ms in each state, then the sound, the window ending where it was. A
+// flash also brings back a clock hidden in the notification area; passes
 // that come twice in the due second chime once.
-TEST_F(Chime, DueMinuteChimesOnceAlsoFromTheTray)
+TEST_F(ClockTest, ChimeFlashesThenPlaysOncePerDueMinute)
 {
+    const HHOOK hook =
+        SetWindowsHookExA(WH_CALLWNDPROC, &RecordSize, nullptr, GetCurrentThreadId());
     // Quiet until the window is up, then at 12:15:00.
-    face::ClockTime now{ 1772409600 + 12 * 3600 + 14 * 60 + 30, true, 12, 14, 30, 0 };
+    face::ClockTime now{ 1772453670, true, 12, 14, 30, 0 };
     m_clock.SetTimeSource([&] { return now; });
     m_clock.m_settings.m_nKukuType = 15;
     m_clock.m_settings.m_nKukuFlashCount = 1;
+    std::vector<std::string> flashes, chime;
     Run([&] {
-        g_watched = m_clock.m_hWnd;
-        const RECT before = wintest::WindowRect(m_clock.m_hWnd);
+        const RECT before = wintest::WindowRect(g_watched = m_clock.m_hWnd);
+        g_events.clear();
+        face::RunChime(m_clock.m_hWnd, 2, "kuku.wav", &RecordSound);
+        EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
+        for (std::size_t i = 1; i < g_events.size(); ++i) {
+            EXPECT_GE(g_events[i].first - g_events[i - 1].first, 120u) << "before event " << i;
+            EXPECT_LE(g_events[i].first - g_events[i - 1].first, 1500u) << "before event " << i;
+        }
+        for (const auto& event : g_events)
+            flashes.push_back(event.second);
+
         m_clock.ShowWindow(SW_MINIMIZE);
         m_clock.ShowWindow(SW_HIDE);
         g_events.clear();
-        now = { 1772409600 + 12 * 3600 + 15 * 60, true, 12, 15, 0, 0 };
+        now = { 1772453700, true, 12, 15, 0, 0 };
         m_clock.DrawClock();
         m_clock.DrawClock();
-        EXPECT_EQ(Events(), (std::vector<std::string>{ "max", "restore" }));
+        for (const auto& event : g_events)
+            chime.push_back(event.second);
         EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
         wintest::PumpFor(200);
         EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
     });
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(flashes,
+              (std::vector<std::string>{ "max", "restore", "max", "restore", "kuku.wav" }));
+    EXPECT_EQ(chime, (std::vector<std::string>{ "max", "restore" }));
 }
 
 } // namespace

@@ -8,17 +8,9 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 using namespace wintest;
-using Strings = std::vector<std::string>;
-
-// The boxes of the settings, in the order of the clock's fields.
-const int kBoxes[] = { IDC_EDIT_KUKU_TYPE, IDC_EDIT_KUKU_SOUND, IDC_EDIT_KUKU_FLASH_COUNT,
-                       IDC_EDIT_UP_STR, IDC_EDIT_DOWN_STR };
 
 std::string Text(HWND dlg, int id)
 {
@@ -29,41 +21,68 @@ std::string Text(HWND dlg, int id)
 
 void Click(HWND dlg, int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
 
-// The dialog with this caption, once it shows and takes input.
-HWND Shown(const char* caption)
-{
-    const HWND dlg = FindWindowA("#32770", caption);
-    return dlg != nullptr && IsWindowVisible(dlg) && IsWindowEnabled(dlg) ? dlg : nullptr;
-}
-
-std::function<void(HWND)> g_act;
-void CALLBACK ActInOptions(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (const HWND dlg = Shown("Zentim options")) {
-        KillTimer(nullptr, id);
-        g_act(dlg);
-        if (IsWindow(dlg) && IsWindowVisible(dlg))
-            PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
-    }
-}
-
 class OptionsDialog : public ClockTest {
 protected:
-    // Runs the clock, opens the dialog as the menu's "Options" does and runs
-    // act in it (from a timer of the dialog's own loop); returns when the
-    // dialog has gone, cancelling it if act left it open.
+    // Inside the clock's run: opens the dialog as the menu's "Options" does,
+    // runs act in it and returns when it has gone, cancelled if act left
+    // it open.
+    void OpenInRun(std::function<void(HWND)> act)
+    {
+        WhenShown("Zentim options", [act](HWND dlg) {
+            act(dlg);
+            if (IsWindowVisible(dlg))
+                PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+        });
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
+        EXPECT_TRUE(IsWindowEnabled(m_clock.m_hWnd));
+    }
     void Open(std::function<void(HWND)> act)
     {
         Run([&] { OpenInRun(std::move(act)); });
     }
-    void OpenInRun(std::function<void(HWND)> act)
-    {
-        g_act = std::move(act);
-        SetTimer(nullptr, 0, 10, &ActInOptions);
-        m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
-        EXPECT_TRUE(IsWindowEnabled(m_clock.m_hWnd));
-    }
 };
+
+// Centred over the clock, which it disables while it is open. It shows the
+// clock's settings (only a panel setting of 1 checks its box); Apply reads
+// the numbers as atoi does, keeps the dialog open and sets the clock's
+// settings; what is typed after it and then cancelled is lost. Enter in a
+// box applies too, through the dialog's own loop.
+TEST_F(OptionsDialog, OpensWithTheSettingsAndApplyWritesThemBack)
+{
+    m_clock.m_settings = { 30, "C:\\cuckoo.wav", -3, "Top", "", 2 };
+    Open([&](HWND dlg) {
+        EXPECT_FALSE(IsWindowEnabled(m_clock.m_hWnd));
+        const RECT box = WindowRect(dlg), clock = WindowRect(m_clock.m_hWnd);
+        EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
+        EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
+        const int boxes[] = { IDC_EDIT_KUKU_TYPE, IDC_EDIT_KUKU_SOUND, IDC_EDIT_KUKU_FLASH_COUNT,
+                              IDC_EDIT_UP_STR, IDC_EDIT_DOWN_STR };
+        std::string shown;
+        for (int id : boxes)
+            shown += Text(dlg, id) + "|";
+        EXPECT_EQ(shown, "30|C:\\cuckoo.wav|-3|Top||");
+        EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
+        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", "Down" };
+        for (int i = 0; i < 5; ++i)
+            SetDlgItemTextA(dlg, boxes[i], typed[i]);
+        CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
+        Click(dlg, IDC_BUTTON_APPLY);
+        EXPECT_TRUE(IsWindowVisible(dlg));
+        SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
+        SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
+        SetFocus(GetDlgItem(dlg, IDC_EDIT_DOWN_STR));
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    });
+    EXPECT_EQ(m_clock.m_settings,
+              (settings::ClockSettings{ 15, "new.wav", 3, "typed", "entered", 1 }));
+    m_clock.m_settings.m_strUpStr = "Up";
+    Open([&](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
+        Click(dlg, IDC_BUTTON_CANCEL);
+    });
+    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "Up");
+}
 
 // However the dialog closes (Cancel, Escape, the close box, Save), the
 // clock, not another program's window, is the active one again and takes
@@ -99,66 +118,9 @@ TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
     DestroyWindow(other);
 }
 
-// Centred over the clock, which it disables while it is open. It shows the
-// clock's settings (only a panel setting of 1 checks its box); Apply reads
-// the numbers as atoi does, keeps the dialog open and sets the clock's
-// settings; what is typed after it and then cancelled is lost.
-TEST_F(OptionsDialog, OpensWithTheSettingsAndApplyWritesThemBack)
-{
-    m_clock.m_settings = { 30, "C:\\sounds\\cuckoo.wav", -3, "Top", "", 2 };
-    Open([&](HWND dlg) {
-        EXPECT_FALSE(IsWindowEnabled(m_clock.m_hWnd));
-        EXPECT_EQ(GetWindow(dlg, GW_OWNER), m_clock.m_hWnd);
-        const RECT box = WindowRect(dlg), clock = WindowRect(m_clock.m_hWnd);
-        EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
-        EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
-        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
-        Strings texts;
-        for (int id : kBoxes)
-            texts.push_back(Text(dlg, id));
-        EXPECT_EQ(texts, (Strings{ "30", "C:\\sounds\\cuckoo.wav", "-3", "Top", "" }));
-        EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
-
-        const Strings typed{ " 15abc", "new.wav", "+3", "Up", "Down" };
-        for (size_t i = 0; i < typed.size(); ++i)
-            SetDlgItemTextA(dlg, kBoxes[i], typed[i].c_str());
-        CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
-        Click(dlg, IDC_BUTTON_APPLY);
-        EXPECT_TRUE(IsWindowVisible(dlg));
-        SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
-        Click(dlg, IDC_BUTTON_CANCEL);
-    });
-    EXPECT_EQ(m_clock.m_settings, (settings::ClockSettings{ 15, "new.wav", 3, "Up", "Down", 1 }));
-}
-
-// The key goes through the dialog's own loop, before the cancel that
-// follows it.
-TEST_F(OptionsDialog, EnterInAnEditBoxApplies)
-{
-    Open([&](HWND dlg) {
-        SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
-        SetFocus(GetDlgItem(dlg, IDC_EDIT_DOWN_STR));
-        PostMessageA(GetDlgItem(dlg, IDC_EDIT_DOWN_STR), WM_KEYDOWN, VK_RETURN, 1);
-    });
-    EXPECT_EQ(m_clock.m_settings.m_strDownStr, "entered");
-}
-
-// Answers the colour dialog with the colour in g_color, once it shows.
-COLORREF g_color = 0;
-void CALLBACK ChooseColor(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (const HWND dlg = Shown("Color")) {
-        KillTimer(nullptr, id);
-        // The red, green and blue boxes of the full dialog.
-        for (int box : { 706, 707, 708 })
-            SetDlgItemInt(dlg, box, (g_color >> (8 * (box - 706))) & 0xFF, FALSE);
-        SendMessageA(dlg, WM_COMMAND, IDOK, 0);
-    }
-}
-
-// Each colour button opens the colour dialog at its colour, shows what was
-// chosen and gives it to the clock at Apply. Widths are read as the other
-// numbers and kept within 1..30, the boxes showing what was taken.
+// Each colour button opens the colour dialog, shows what was chosen and
+// gives it to the clock at Apply. Widths are read as the other numbers and
+// kept within 1..30, the boxes showing what was taken.
 TEST_F(OptionsDialog, ColoursAndWidthsGoToTheFaceAtApply)
 {
     const int buttons[] = { IDC_BUTTON_COLOR_BACKGROUND, IDC_BUTTON_COLOR_ARROWS,
@@ -166,44 +128,48 @@ TEST_F(OptionsDialog, ColoursAndWidthsGoToTheFaceAtApply)
                             IDC_BUTTON_COLOR_DIGITAL_DIGITS };
     Open([&](HWND dlg) {
         for (int i = 0; i < 5; ++i) {
-            g_color = RGB(10 * i, 100 + i, 200 - i);
-            SetTimer(nullptr, 0, 10, &ChooseColor);
+            // The red, green and blue boxes of the full colour dialog.
+            WhenShown("Color", [i](HWND color) {
+                for (int box : { 706, 707, 708 })
+                    SetDlgItemInt(color, box,
+                                  box == 706   ? 10 * i
+                                  : box == 707 ? 100 + i
+                                               : 200 - i,
+                                  FALSE);
+                SendMessageA(color, WM_COMMAND, IDOK, 0);
+            });
             Click(dlg, buttons[i]);
             const HWND button = GetDlgItem(dlg, buttons[i]);
             UpdateWindow(button);
             RECT rc;
             GetClientRect(button, &rc);
-            HDC dc = GetDC(button);
-            EXPECT_EQ(GetPixel(dc, rc.bottom, rc.bottom / 2), g_color) << "the swatch of " << i;
+            const HDC dc = GetDC(button);
+            EXPECT_EQ(GetPixel(dc, rc.bottom, rc.bottom / 2), RGB(10 * i, 100 + i, 200 - i))
+                << "the swatch of button " << i;
             ReleaseDC(button, dc);
         }
-        const char* typed[] = { "0", "45", "7x" };
-        for (int i = 0; i < 3; ++i)
-            SetDlgItemTextA(dlg, IDC_EDIT_HOUR_ARROW_WIDTH + i, typed[i]);
+        SetDlgItemTextA(dlg, IDC_EDIT_HOUR_ARROW_WIDTH, "0");
+        SetDlgItemTextA(dlg, IDC_EDIT_MINUTE_ARROW_WIDTH, "45");
+        SetDlgItemTextA(dlg, IDC_EDIT_SCALE_POINTS_WIDTH, "7x");
         Click(dlg, IDC_BUTTON_APPLY);
         EXPECT_EQ(Text(dlg, IDC_EDIT_HOUR_ARROW_WIDTH) + Text(dlg, IDC_EDIT_MINUTE_ARROW_WIDTH) +
                       Text(dlg, IDC_EDIT_SCALE_POINTS_WIDTH),
                   "1307");
     });
-    const face::FaceStyle& style = m_clock.m_settings.m_style;
-    EXPECT_TRUE((std::vector<face::Rgb>{ style.background, style.arrows, style.secondArrow,
-                                         style.panelBox, style.panelDigits }) ==
-                (std::vector<face::Rgb>{ { 0, 100, 200 },
-                                         { 10, 101, 199 },
-                                         { 20, 102, 198 },
-                                         { 30, 103, 197 },
-                                         { 40, 104, 196 } }));
-    EXPECT_TRUE(style.widths == (face::PenWidths{ 1, 30, 7 }));
+    const face::FaceStyle style = m_clock.m_settings.m_style;
+    EXPECT_TRUE((face::FaceStyle{ { 0, 100, 200 },
+                                  { 10, 101, 199 },
+                                  { 20, 102, 198 },
+                                  { 30, 103, 197 },
+                                  { 40, 104, 196 },
+                                  { 1, 30, 7 } }) == style);
 }
 
-// "Always on top" takes the clock out of the topmost band and back;
-// "Load at system start" adds the value of the current user's Run key that
-// starts this program on the clock's folder, and takes it away.
+// "Always on top" takes the clock out of the topmost band and back; "Load
+// at system start" adds the value of the current user's Run key that starts
+// this program on the clock's folder, and takes it away.
 TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
 {
-    const auto topmost = [&] {
-        return (GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    };
     const auto runValue = [] {
         char value[1024] = "";
         DWORD size = sizeof value;
@@ -213,7 +179,6 @@ TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
     };
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
-    // First "Always on top" off and the start on, then back.
     for (const bool first : { true, false }) {
         Run([&] {
             OpenInRun([&](HWND dlg) {
@@ -225,7 +190,7 @@ TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
             });
             // Windows changes it at Apply; Wine, while the clock owns the
             // open dialog, only makes the dialog topmost.
-            EXPECT_EQ(topmost(), !first);
+            EXPECT_EQ((GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, !first);
         });
         EXPECT_EQ(runValue(),
                   first ? "\"" + std::string(program) + "\" \"" + m_clock.m_strSettingsFolder + "\""
@@ -233,23 +198,21 @@ TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
     }
 }
 
-Strings g_played;
+// The test button shows its picture and plays what the box holds, applied
+// or not; nothing when the box is empty.
+std::vector<std::string> g_played;
 BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 {
-    EXPECT_EQ(flags, static_cast<DWORD>(SND_FILENAME));
-    g_played.push_back(sound);
+    g_played.push_back(flags == SND_FILENAME ? sound : "wrong flags");
     return TRUE;
 }
 
-// The test button shows its picture and plays what the box holds, applied
-// or not; nothing when the box is empty.
 TEST_F(OptionsDialog, PlayButtonPlaysTheBox)
 {
-    m_clock.m_settings.m_strKukuSound = "applied.wav";
     Open([&](HWND dlg) {
-        const HWND play = GetDlgItem(dlg, IDC_BUTTON_PLAY);
         BITMAP bm{};
-        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)),
+        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(GetDlgItem(dlg, IDC_BUTTON_PLAY),
+                                                          BM_GETIMAGE, IMAGE_BITMAP, 0)),
                    sizeof bm, &bm);
         EXPECT_EQ(bm.bmWidth * 100 + bm.bmHeight, 1016) << "the 10 x 16 loudspeaker";
         static_cast<COptions*>(CWnd::FromHandle(dlg))->SetSoundPlayer(&RecordSound);
@@ -258,45 +221,34 @@ TEST_F(OptionsDialog, PlayButtonPlaysTheBox)
             Click(dlg, IDC_BUTTON_PLAY);
         }
     });
-    EXPECT_EQ(g_played, Strings{ "C:\\typed.wav" });
-    EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "applied.wav");
-}
-
-std::string g_chosen, g_openedIn;
-void CALLBACK ChooseInOpenDialog(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (const HWND open = Shown("Open")) {
-        KillTimer(nullptr, id);
-        char folder[MAX_PATH] = "";
-        SendMessageA(open, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
-        g_openedIn = folder;
-        // The file name box is edt1 in the older layout, cmb13 in the newer.
-        for (int box : { edt1, cmb13 })
-            SetDlgItemTextA(open, box, g_chosen.c_str());
-        SendMessageA(open, WM_COMMAND, IDOK, 0);
-    }
+    EXPECT_EQ(g_played, std::vector<std::string>{ "C:\\typed.wav" });
+    EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "");
 }
 
 // The file dialog opens in the folder that holds the documents folder; the
 // chosen file goes into the box, the setting waits for Apply.
 TEST_F(OptionsDialog, BrowseStartsBesideTheDocumentsAndFillsTheBox)
 {
-    char documents[MAX_PATH] = "", parent[MAX_PATH] = "";
+    char documents[MAX_PATH] = "", parent[MAX_PATH] = "", opened[MAX_PATH] = "";
     SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents);
     GetFullPathNameA((std::string(documents) + "\\..").c_str(), MAX_PATH, parent, nullptr);
     Write("chime.wav", "RIFF");
-    g_chosen = Path("chime.wav");
+    const std::string chosen = Path("chime.wav");
     std::string box;
     Open([&](HWND dlg) {
-        SetTimer(nullptr, 0, 10, &ChooseInOpenDialog);
+        WhenShown("Open", [&](HWND open) {
+            SendMessageA(open, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(opened));
+            // The file name box is edt1 in the older layout, cmb13 in the newer.
+            for (int name : { edt1, cmb13 })
+                SetDlgItemTextA(open, name, chosen.c_str());
+            SendMessageA(open, WM_COMMAND, IDOK, 0);
+        });
         Click(dlg, IDC_BUTTON_BROWSE);
         box = Text(dlg, IDC_EDIT_KUKU_SOUND);
     });
-    const auto withoutSlash = [](std::string path) {
-        return path.erase(path.find_last_not_of('\\') + 1);
-    };
-    EXPECT_EQ(withoutSlash(g_openedIn), withoutSlash(parent));
-    EXPECT_EQ(box, g_chosen);
+    const auto bare = [](std::string path) { return path.erase(path.find_last_not_of('\\') + 1); };
+    EXPECT_EQ(bare(opened), bare(parent));
+    EXPECT_EQ(box, chosen);
     EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "");
 }
 

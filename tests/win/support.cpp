@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
@@ -56,6 +57,26 @@ INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script)
     g_script = &script;
     SetTimer(nullptr, 0, 10, &RunScript);
     return dlg.DoModal();
+}
+
+namespace {
+std::map<UINT_PTR, std::pair<std::string, std::function<void(HWND)>>> g_waiting;
+
+void CALLBACK ActWhenShown(HWND, UINT, UINT_PTR id, DWORD)
+{
+    const HWND dlg = FindWindowA("#32770", g_waiting[id].first.c_str());
+    if (dlg == nullptr || !IsWindowVisible(dlg) || !IsWindowEnabled(dlg))
+        return;
+    KillTimer(nullptr, id);
+    const auto act = std::move(g_waiting[id].second);
+    g_waiting.erase(id);
+    act(dlg);
+}
+} // namespace
+
+void WhenShown(const char* caption, std::function<void(HWND)> act)
+{
+    g_waiting[SetTimer(nullptr, 0, 10, &ActWhenShown)] = { caption, std::move(act) };
 }
 
 bool IsSameArea(HRGN a, HRGN b)

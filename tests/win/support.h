@@ -1,6 +1,6 @@
 // Helpers of the tests that run real windows under Wine or Windows:
 //   PumpUntil / PumpFor - run the message queue instead of sleeping;
-//   RunModal            - run a dialog modally, scripted from inside;
+//   RunModal, WhenShown - script a dialog from inside its modal loop;
 //   ClockTest           - a clock window run as the program runs it, in a
 //                         scratch folder, its message boxes recorded;
 //   IsSameArea, IsClippedToClockEllipse, WindowRect; RECT for EXPECT_EQ.
@@ -27,6 +27,9 @@ inline void PumpFor(DWORD ms)
 // dialog is shown and enabled; destroys the dialog after it unless the
 // script ended it. Returns DoModal's result.
 INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script);
+// Once a dialog with this caption shows and takes input, runs act on it
+// from a thread timer, inside whatever modal loop runs then.
+void WhenShown(const char* caption, std::function<void(HWND)> act);
 
 bool IsSameArea(HRGN a, HRGN b);
 bool IsClippedToClockEllipse(HWND wnd);
