@@ -53,13 +53,8 @@ zt_need_packages() {
 
 # Configures (once) and builds one tree of the project.
 zt_build_tree() {
-    zt_build_source_tree "$ZT_ROOT" "$@"
-}
-
-# The same for a tree of another CMake project, such as tests/fuzz.
-zt_build_source_tree() {
-    local source=$1 dir=$2
-    shift 2
+    local dir=$1
+    shift
     # A tree configured with another generator cannot be reconfigured for
     # Ninja, and a toolchain file is read only when a tree is first
     # configured: start such trees afresh.
@@ -70,7 +65,7 @@ zt_build_source_tree() {
         rm -rf "$dir"
     fi
     if [[ ! -f $dir/build.ninja ]]; then
-        cmake -S "$source" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null ||
+        cmake -S "$ZT_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null ||
             zt_die "configuring $dir failed"
     fi
     cmake --build "$dir" --parallel "$ZT_JOBS" || zt_die "building $dir failed"
@@ -85,12 +80,13 @@ zt_build_all() {
     zt_say "Building win64"
     zt_build_tree "$ZT_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ZT_ROOT/cmake/mingw-x86_64.cmake"
     zt_say "Building fuzz (settings mapping, clang)"
-    zt_build_source_tree "$ZT_ROOT/tests/fuzz" "$ZT_BUILD/fuzz" -DCMAKE_CXX_COMPILER=clang++
+    zt_build_tree "$ZT_BUILD/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+        -DZENTIM_TESTS=OFF -DZENTIM_FUZZ=ON
     local exe
     for exe in win32/zentim.exe win64/zentim.exe win32/zentim_win_tests.exe \
         win64/zentim_win_tests.exe win32/tests/unit/zentim_unit_tests.exe \
         native/tests/unit/zentim_unit_tests win32/zentim_bench.exe win64/zentim_bench.exe \
-        fuzz/settings_mapping_fuzz; do
+        fuzz/tests/fuzz/settings_mapping_fuzz; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
     done
 }

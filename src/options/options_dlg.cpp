@@ -3,6 +3,7 @@
 #include "clockwnd/zentim_dlg.h"
 #include "framework/color_dialog.h"
 #include "framework/file_dialog.h"
+#include "options/folder_above.h"
 #include "settings/settings_text.h"
 #include "settings/system_start.h"
 
@@ -180,13 +181,7 @@ void COptions::OnBnClickedButtonBrowse()
         SHGetPathFromIDListA(documents, documentsPath);
         CoTaskMemFree(documents);
     }
-    // Wine gives the folder with a trailing backslash; cutting there would
-    // leave the documents folder itself.
-    std::string initialDir = documentsPath;
-    initialDir.erase(initialDir.find_last_not_of('\\') + 1);
-    const size_t lastBackslash = initialDir.rfind('\\');
-    if (lastBackslash != std::string::npos)
-        initialDir.erase(lastBackslash);
+    const std::string initialDir = FolderAbove(documentsPath);
     dlg.GetOFN().lpstrInitialDir = initialDir.c_str();
 
     // The setting itself changes only at the next Apply.

@@ -1,6 +1,8 @@
 // Text forms and rectangle rules of the settings file: the path rule, the
-// splitter, the number conversion, the saved rectangle's pieces, which
-// rectangles may be applied and how one is brought onto a monitor.
+// start command, the splitter, the saved rectangle's pieces, which
+// rectangles may be applied and how one is brought onto a monitor. (The
+// numbers are the fuzz target's to check against atoi.)
+#include "options/folder_above.h"
 #include "settings/settings_text.h"
 #include "settings/start_command.h"
 #include "settings/window_placement.h"
@@ -34,6 +36,14 @@ TEST(SettingsText, StartCommandAndItsArguments)
     EXPECT_EQ(settings::FirstArgument(" "), "");
 }
 
+// The sound's file dialog opens beside the documents folder.
+TEST(SettingsText, FolderAbove)
+{
+    EXPECT_EQ(FolderAbove(R"(C:\users\me\Documents\)"), R"(C:\users\me)");
+    EXPECT_EQ(FolderAbove(R"(C:\Documents)"), "C:");
+    EXPECT_EQ(FolderAbove(""), "");
+}
+
 // Empty pieces count; the search resumes after each occurrence, so none
 // overlap; the pieces go after what the array held.
 TEST(SettingsText, SplitKeepsEveryPiece)
@@ -50,18 +60,6 @@ TEST(SettingsText, SplitKeepsEveryPiece)
         EXPECT_EQ(settings::SplitString(pieces, c.text, c.separator), 1 + int(c.pieces.size()));
         EXPECT_EQ(Pieces(pieces.begin() + 1, pieces.end()), c.pieces) << c.text;
     }
-}
-
-TEST(SettingsText, LeadingIntIsAtoiThatSaturates)
-{
-    // clang-format off
-    const std::pair<const char*, int> cases[] = {
-        { "15abc", 15 }, { " \t\n-12 34", -12 }, { "+7", 7 }, { "", 0 }, { "+-3", 0 }, { "x15", 0 },
-        { "2147483648", INT_MAX }, { "-99999999999999999999", INT_MIN },
-        { "000000000000000000000000000012", 12 } };
-    // clang-format on
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(settings::ParseLeadingInt(text), value) << text;
 }
 
 TEST(SettingsText, SizeTextNeedsExactlyFourPieces)

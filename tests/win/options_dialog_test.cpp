@@ -4,10 +4,6 @@
 
 #include "options/options_dlg.h"
 
-#include <commdlg.h>
-#include <dlgs.h>
-#include <shlobj.h>
-
 namespace {
 
 using namespace wintest;
@@ -222,33 +218,6 @@ TEST_F(OptionsDialog, PlayButtonPlaysTheBox)
         }
     });
     EXPECT_EQ(g_played, std::vector<std::string>{ "C:\\typed.wav" });
-    EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "");
-}
-
-// The file dialog opens in the folder that holds the documents folder; the
-// chosen file goes into the box, the setting waits for Apply.
-TEST_F(OptionsDialog, BrowseStartsBesideTheDocumentsAndFillsTheBox)
-{
-    char documents[MAX_PATH] = "", parent[MAX_PATH] = "", opened[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents);
-    GetFullPathNameA((std::string(documents) + "\\..").c_str(), MAX_PATH, parent, nullptr);
-    Write("chime.wav", "RIFF");
-    const std::string chosen = Path("chime.wav");
-    std::string box;
-    Open([&](HWND dlg) {
-        WhenShown("Open", [&](HWND open) {
-            SendMessageA(open, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(opened));
-            // The file name box is edt1 in the older layout, cmb13 in the newer.
-            for (int name : { edt1, cmb13 })
-                SetDlgItemTextA(open, name, chosen.c_str());
-            SendMessageA(open, WM_COMMAND, IDOK, 0);
-        });
-        Click(dlg, IDC_BUTTON_BROWSE);
-        box = Text(dlg, IDC_EDIT_KUKU_SOUND);
-    });
-    const auto bare = [](std::string path) { return path.erase(path.find_last_not_of('\\') + 1); };
-    EXPECT_EQ(bare(opened), bare(parent));
-    EXPECT_EQ(box, chosen);
     EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "");
 }
 
