@@ -1,8 +1,12 @@
 // zentim_bench: how long one clock-face frame takes, printed as one JSON
 // object a line for scripts/bench to read.
+//   kept   - ComputeFaceGeometry and FaceCanvas::Draw, as each tick draws:
+//            the kept dial copied and the hands drawn over it, the tools and
+//            the dial made again only when they change (the panel's time,
+//            once a minute);
 //   render - ComputeFaceGeometry and RenderFace into a memory DC of the
-//            screen's format, pens, brushes and fonts made and deleted each
-//            frame as the clock does;
+//            screen's format, pens, brushes and fonts made and deleted in
+//            each frame: a face from nothing, as a new size or style needs;
 //   window - the whole CZentimDlg::DrawClock on a real, shown clock window,
 //            and the queue run empty after it, which is when Wine puts the
 //            window's pixels on the X screen.
@@ -10,6 +14,7 @@
 // Arguments: --quick for fewer batches.
 #include "support.h"
 
+#include "face/face_canvas.h"
 #include "face/face_renderer.h"
 #include "framework/gdi.h"
 #include "framework/winapp.h"
@@ -117,6 +122,25 @@ void BenchRender(int batches)
     }
 }
 
+void BenchKept(int batches)
+{
+    const CClientDC screen(nullptr);
+    for (const int size : kSizes) {
+        for (const Scene& s : kScenes) {
+            face::FaceCanvas canvas;
+            const Figures f = Measure(
+                [&](int i) {
+                    const face::ClockTime t = TimeOfFrame(i);
+                    const face::FaceGeometry g =
+                        face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
+                    canvas.Draw(screen, g, { s.up, s.down, face::FormatTimeText(t), s.panel }, {});
+                },
+                batches, 50);
+            Print("kept", size, s.name, f);
+        }
+    }
+}
+
 void RunQueueEmpty()
 {
     MSG msg;
@@ -158,6 +182,7 @@ int main(int argc, char** argv)
     InitCommonControls();
     std::printf("{\"what\": \"build\", \"pointer_bits\": %d}\n",
                 static_cast<int>(sizeof(void*) * 8));
+    BenchKept(quick ? 8 : 40);
     BenchRender(quick ? 8 : 40);
     BenchWindow(quick ? 5 : 20);
     return 0;

@@ -1,10 +1,13 @@
 """The figures of scripts/bench, measured from outside the programs.
 
   frame times        - zentim_bench.exe (frame_bench.cpp), 32- and 64-bit;
-  start-up           - from starting zentim.exe to its first whole face on screen;
+  start-up           - from starting zentim.exe to its whole face at the saved place;
   CPU and memory     - a minute of the 32-bit clock ticking beside
-                       `xclock -update 1`, each on its own Xvfb screen, from
-                       /proc (utime + stime, VmHWM);
+                       `xclock -update 1` and minimal_clock.exe (the least a
+                       ticking Win32 window does: what Wine itself costs),
+                       each on its own Xvfb screen, the two Windows programs
+                       each in a Wine prefix of its own; from each process's
+                       CPU clock and /proc (utime + stime, VmHWM);
   tick phase         - a minute of watching the clock window's pixels change
                        (X DAMAGE events), against the wall clock's seconds;
   exe sizes.
@@ -13,6 +16,7 @@ Usage: zentim_bench.py [--quick] [--json FILE]
 """
 
 import argparse
+import contextlib
 import json
 import math
 import os
@@ -31,13 +35,13 @@ from Xlib import X, display
 from Xlib.error import XError
 from Xlib.ext import damage
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from zentim_e2e import BUILD, DESKTOP_RGB, Wine, WindowManager, XServer, poll  # noqa: E402
+from screens import BUILD, DESKTOP_RGB, Wine, WindowManager, XServer, poll
 
 ARCHES = ("win32", "win64")
 BLACK = (0, 0, 0)
 RED = (255, 0, 0)
 CLOCK_SIZE = 240
+# minimal_clock.exe takes the same place on its own screen.
 CLOCK_AT = 100
 # A CLOCK_SIZE square at (CLOCK_AT, CLOCK_AT) ("left,right,top,bottom"),
 # the bare face; every key present, or the clock reports the missing ones.
@@ -45,9 +49,20 @@ CLOCK_INI = ('[MainWindow]\r\nsize="{0},{1},{0},{1}"\r\n[Options]\r\nkuku_type=0
              'kuku_sound=""\r\nkuku_flash_count=0\r\nup_str=""\r\ndown_str=""\r\n'
              'digital_panel=0\r\n').format(CLOCK_AT, CLOCK_AT + CLOCK_SIZE)
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+# scripts/bench passes the prefix it made; the minimal window's lies beside
+# it, so that its wineserver is its own and counted apart.
+CLOCK_PREFIX = Path(os.environ.get("ZENTIM_WINEPREFIX") or BUILD / "wine" / "prefix")
+MINIMAL_PREFIX = CLOCK_PREFIX.with_name(CLOCK_PREFIX.name + "-minimal")
+# The three programs of the minute, by their keys in the results.
+PROGRAMS = {"zentim": "zentim.exe", "minimal": "minimal_clock.exe", "xclock": "xclock -update 1"}
 
+# The issue's targets.
 TARGET_FRAME_US = 100
 TARGET_PHASE_MS = 20
+TARGET_START_MS = 150
+TARGET_CPU_TO_XCLOCK = 1
+TARGET_CPU_TO_MINIMAL = 2
+TARGET_PEAK_ABOVE_MINIMAL_MIB = 4
 
 
 # ---- the screen, seen through Xlib --------------------------------------
@@ -156,6 +171,11 @@ def some_face(image):
     return image.convert("L").histogram()[0] >= width * height // 4
 
 
+def minimal_face(image):
+    """minimal_clock.exe's face: the dial and its one hand."""
+    return some_face(image) and shown_second(image) is not None
+
+
 def whole_face(image):
     """Black dial near the rim in the four diagonals, the desktop in the
     corners (clipped round), the major marks and the second hand."""
@@ -179,26 +199,20 @@ def whole_face(image):
 # ---- processes, seen through /proc ---------------------------------------
 
 def cpu_reading(pid):
-    """(utime + stime, on-CPU time, thread ids) of a process so far, the
-    times in seconds, or None once it is gone. utime + stime counts in
-    clock ticks (10 ms), threads that ended included; the on-CPU time in
-    nanoseconds (schedstat), over the living threads."""
+    """{"run_s": on-CPU time, "cpu_s": utime + stime} of a process so far,
+    in seconds, threads that ended included; None once it is gone. The
+    on-CPU time is the process's CPU clock, in nanoseconds; utime + stime
+    come from the same count, but in clock ticks (10 ms)."""
     try:
+        # The clock id of another process's CPU time, as glibc's
+        # clock_getcpuclockid makes it (CPUCLOCK_SCHED).
+        run_s = time.clock_gettime((~pid << 3) | 2)
         with open(f"/proc/{pid}/stat") as stat:
             fields = stat.read().rsplit(")", 1)[1].split()
-        running = 0
-        threads = set()
-        for thread in os.listdir(f"/proc/{pid}/task"):
-            try:
-                with open(f"/proc/{pid}/task/{thread}/schedstat") as schedstat:
-                    running += int(schedstat.read().split()[0])
-                threads.add(thread)
-            except OSError:
-                pass
     except OSError:
         return None
     # Fields 14 and 15 (utime, stime), counted from the state at field 3.
-    return ((int(fields[11]) + int(fields[12])) / CLOCK_TICKS, running / 1e9, threads)
+    return {"run_s": run_s, "cpu_s": (int(fields[11]) + int(fields[12])) / CLOCK_TICKS}
 
 
 def peak_rss_kib(pid):
@@ -217,61 +231,65 @@ def ratio(a, b):
     return a / b if b > 0 else None
 
 
-def wine_processes(prefix):
-    """pid -> name of every Wine process (the server included) of a prefix."""
-    found = {}
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            exe = os.path.basename(os.readlink(f"/proc/{entry}/exe"))
-            with open(f"/proc/{entry}/environ", "rb") as environ:
-                variables = environ.read().split(b"\0")
-            with open(f"/proc/{entry}/comm") as comm:
-                name = comm.read().strip()
-        except OSError:
-            continue
-        if exe.startswith("wine") and f"WINEPREFIX={prefix}".encode() in variables:
-            found[int(entry)] = name
-    return found
-
-
 # ---- running things ------------------------------------------------------
+
+class Stage:
+    """One program's own screen: Xvfb, openbox, an Xlib connection and, for
+    Windows programs, a warm Wine prefix."""
+
+    def __init__(self, folder, prefix=None):
+        folder.mkdir()
+        self.folder = folder
+        with contextlib.ExitStack() as undo:
+            self.xserver = XServer(folder)
+            undo.callback(self.xserver.close)
+            manager = WindowManager(self.xserver)
+            undo.callback(manager.stop)
+            self.wine = None
+            if prefix is not None:
+                self.wine = Wine(self.xserver, prefix)
+                undo.callback(self.wine.close)
+            self.screen = Screen(self.xserver)
+            undo.callback(self.screen.close)
+            self._undo = undo.pop_all()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self._undo.close()
+
 
 class Bench:
     """The measurements of one run, gathered in `results`."""
 
-    def __init__(self, quick, workdir):
+    def __init__(self, quick):
         self.quick = quick
-        self.workdir = Path(workdir)
         self.minute = 12 if quick else 60
         self.results = {"quick": quick, "minute_s": self.minute}
 
     def say(self, text):
         print(text, file=sys.stderr, flush=True)
 
-    def screen(self, name):
-        folder = self.workdir / name
-        folder.mkdir()
-        xserver = XServer(folder)
-        manager = WindowManager(xserver, folder)
-        return xserver, manager
-
-    def start_clock(self, arch, wine, folder):
+    @staticmethod
+    def start(key, arch, stage, folder):
+        """Starts zentim.exe (with its zentim.ini) or minimal_clock.exe, by
+        its key in PROGRAMS, in a folder of its own."""
         folder.mkdir(parents=True)
-        (folder / "zentim.ini").write_text(CLOCK_INI)
-        log = open(folder / "wine.log", "wb")
-        process = subprocess.Popen(["wine", str(BUILD / arch / "zentim.exe")], cwd=folder,
-                                   env=wine.env, stdin=subprocess.DEVNULL, stdout=log,
-                                   stderr=subprocess.STDOUT, start_new_session=True)
-        log.close()
-        return process
+        if key == "zentim":
+            (folder / "zentim.ini").write_text(CLOCK_INI)
+        with open(folder / "wine.log", "wb") as log:
+            return subprocess.Popen(["wine", str(BUILD / arch / PROGRAMS[key])], cwd=folder,
+                                    env=stage.wine.env, stdin=subprocess.DEVNULL, stdout=log,
+                                    stderr=subprocess.STDOUT, start_new_session=True)
 
-    def clock_windows(self, screen, process):
-        """The windows of the started program, (window, pid). Wine names the
-        Windows process's own pid, which is in the session the start began."""
+    @staticmethod
+    def program_windows(screen, process, wm_class):
+        """The windows of a program started under Wine, (window, pid). Wine
+        names the Windows process's own pid, which is in the session the
+        start began."""
         found = []
-        for window in screen.windows("zentim.exe"):
+        for window in screen.windows(wm_class):
             try:
                 pid = screen.pid(window)
                 if pid is not None and os.getsid(pid) == process.pid:
@@ -280,16 +298,18 @@ class Bench:
                 pass
         return found
 
-    def clock_face_time(self, screen, process, timeout=30.0):
-        """Seconds from now until a window of the clock is seen, until a
+    def face_time(self, key, screen, process, timeout=30.0):
+        """Seconds from now until a window of the program is seen, until a
         face shows at the clock's place and size, and until that face is
-        whole; the clock's window and pid."""
+        whole; the program's window and pid."""
+        wm_class = PROGRAMS[key]
+        is_whole = whole_face if key == "zentim" else minimal_face
         start = time.monotonic()
         rect = (CLOCK_AT, CLOCK_AT, CLOCK_SIZE, CLOCK_SIZE)
         seen = drawn = None
         windows = []
         while time.monotonic() - start < timeout:
-            windows = self.clock_windows(screen, process)
+            windows = self.program_windows(screen, process, wm_class)
             if windows and seen is None:
                 seen = time.monotonic() - start
             for window, pid in windows:
@@ -301,7 +321,7 @@ class Bench:
                     continue
                 if drawn is None and some_face(picture):
                     drawn = time.monotonic() - start
-                if whole_face(picture):
+                if is_whole(picture):
                     return seen, drawn, time.monotonic() - start, (window, pid)
             if process.poll() is not None:
                 break
@@ -312,7 +332,7 @@ class Bench:
                 shown.append(screen.rectangle(window))
             except XError:
                 pass
-        raise RuntimeError(f"the clock showed no whole face within {timeout:.0f} s "
+        raise RuntimeError(f"{wm_class} showed no whole face within {timeout:.0f} s "
                            f"(exit status {process.poll()}, its windows at {shown})")
 
     @staticmethod
@@ -327,105 +347,126 @@ class Bench:
     # -- the parts --
 
     def exe_sizes(self):
-        self.results["exe_bytes"] = {arch: (BUILD / arch / "zentim.exe").stat().st_size
-                                     for arch in ARCHES}
+        self.results["exe_bytes"] = {
+            f"{name} {arch}": (BUILD / arch / name).stat().st_size
+            for name in ("zentim.exe", "minimal_clock.exe") for arch in ARCHES}
 
-    def frame_times(self, wine):
+    def frame_times(self, stage):
         self.results["frames"] = {}
         for arch in ARCHES:
             self.say(f"frame times, {arch}")
-            folder = self.workdir / f"frames-{arch}"
+            folder = stage.folder / f"frames-{arch}"
             folder.mkdir()
             done = subprocess.run(
                 ["wine", str(BUILD / arch / "zentim_bench.exe")] + (["--quick"] if self.quick else []),
-                cwd=folder, env=wine.env, stdin=subprocess.DEVNULL, capture_output=True,
+                cwd=folder, env=stage.wine.env, stdin=subprocess.DEVNULL, capture_output=True,
                 text=True, timeout=600)
             lines = [json.loads(line) for line in done.stdout.splitlines() if line.startswith("{")]
             if done.returncode != 0 or not any(line["what"] == "window" for line in lines):
                 raise RuntimeError(f"zentim_bench.exe ({arch}) failed: {done.stderr[-2000:]}")
             self.results["frames"][arch] = [line for line in lines if line["what"] != "build"]
 
-    def start_up(self, wine, screen):
-        self.results["start_up"] = {}
-        runs = 2 if self.quick else 5
+    def start_up(self, stages):
+        """Starts of the clock, and of the minimal window for what Wine's
+        own start takes."""
+        self.results["start_up"], self.results["start_up_minimal"] = {}, {}
         for arch in ARCHES:
             self.say(f"start-up, {arch}")
-            seen, drawn, whole = [], [], []
-            for run in range(runs):
-                # Starts spread evenly over the second: when the face is
-                # whole may hang on the first tick.
-                phase = (run + 0.5) / runs
-                time.sleep((phase - time.time() % 1) % 1)
-                process = self.start_clock(arch, wine, self.workdir / f"start-{arch}-{run}")
-                try:
-                    window_s, drawn_s, whole_s, _ = self.clock_face_time(screen, process)
-                finally:
-                    self.stop(process)
-                seen.append(window_s)
-                drawn.append(drawn_s)
-                whole.append(whole_s)
-                # The window must be gone before the next start looks for one.
-                poll(lambda: not screen.windows("zentim.exe"), 10)
-            self.results["start_up"][arch] = {
-                "runs": runs,
-                "window_s": statistics.median(seen),
-                "first_frame_s": statistics.median(drawn),
-                "whole_face_s": statistics.median(whole),
-                "whole_face_all_s": whole,
-            }
+            self.results["start_up"][arch] = self.starts("zentim", arch, stages["zentim"])
+            self.results["start_up_minimal"][arch] = self.starts("minimal", arch, stages["minimal"])
 
-    def cpu_and_phase(self, wine, screen, xserver, peer_xserver):
-        """A minute of the 32-bit clock beside xclock, then a minute of
-        watching the clock's ticks."""
-        self.say(f"CPU and memory: zentim.exe (win32) and xclock -update 1, {self.minute} s")
-        clock = self.start_clock("win32", wine, self.workdir / "minute-win32")
-        peer = None
+    def starts(self, key, arch, stage):
+        runs = 2 if self.quick else 5
+        seen, drawn, whole = [], [], []
+        for run in range(runs):
+            # Starts spread evenly over the second: when the face is whole
+            # may hang on the first tick.
+            phase = (run + 0.5) / runs
+            time.sleep((phase - time.time() % 1) % 1)
+            process = self.start(key, arch, stage, stage.folder / f"start-{arch}-{run}")
+            try:
+                window_s, drawn_s, whole_s, _ = self.face_time(key, stage.screen, process)
+            finally:
+                self.stop(process)
+            seen.append(window_s)
+            drawn.append(drawn_s)
+            whole.append(whole_s)
+            # The window must be gone before the next start looks for one.
+            poll(lambda: not stage.screen.windows(PROGRAMS[key]), 10)
+        return {
+            "runs": runs,
+            "window_s": statistics.median(seen),
+            "first_frame_s": statistics.median(drawn),
+            "whole_face_s": statistics.median(whole),
+            "whole_face_all_s": whole,
+        }
+
+    def cpu_and_phase(self, stages):
+        """A minute of the 32-bit clock beside xclock and the minimal
+        window, then a minute of watching the clock's ticks."""
+        self.say(f"CPU and memory: zentim.exe and minimal_clock.exe (win32) and xclock -update 1, "
+                 f"{self.minute} s")
+        clock_stage, minimal_stage = stages["zentim"], stages["minimal"]
+        clock = self.start("zentim", "win32", clock_stage, clock_stage.folder / "minute-win32")
+        started = [clock]
         try:
-            _, _, _, (window, clock_pid) = self.clock_face_time(screen, clock)
-            peer = subprocess.Popen(
+            _, _, _, (window, clock_pid) = self.face_time("zentim", clock_stage.screen, clock)
+            minimal = self.start("minimal", "win32", minimal_stage,
+                                 minimal_stage.folder / "minute-win32")
+            started.append(minimal)
+            xclock = subprocess.Popen(
                 ["xclock", "-update", "1", "-geometry",
                  f"{CLOCK_SIZE}x{CLOCK_SIZE}+{CLOCK_AT}+{CLOCK_AT}"],
-                env=peer_xserver.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL, start_new_session=True)
-            if not poll(lambda: peer_xserver.visible_windows("XClock"), 15):
+                env=stages["xclock"].xserver.env, stdin=subprocess.DEVNULL,
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+            started.append(xclock)
+            _, _, _, (_, minimal_pid) = self.face_time("minimal", minimal_stage.screen, minimal)
+            if not poll(lambda: stages["xclock"].xserver.visible_windows("XClock"), 15):
                 raise RuntimeError("xclock showed no window")
-            # Both past their start.
+            # All past their start.
             time.sleep(3)
-            self.results["cpu"] = self.cpu_minute(wine, clock_pid, peer.pid, xserver, peer_xserver)
-            self.stop(peer)
-            peer = None
+            self.results["cpu"] = self.cpu_minute(stages, {
+                "zentim": clock_pid, "minimal": minimal_pid, "xclock": xclock.pid})
+            for process in started[1:]:
+                self.stop(process)
             self.say(f"tick phase: zentim.exe (win32), {self.minute} s")
-            self.results["phase"] = self.phase_minute(screen, window)
+            self.results["phase"] = self.phase_minute(clock_stage.screen, window)
         finally:
-            if peer is not None:
-                self.stop(peer)
-            self.stop(clock)
+            for process in started:
+                self.stop(process)
 
-    def cpu_minute(self, wine, clock_pid, peer_pid, xserver, peer_xserver):
-        """CPU seconds per minute of each part, as utime + stime ("cpu_s")
-        and as on-CPU time ("run_s"), and the peak working sets."""
-        prefix = wine.env["WINEPREFIX"]
-        xvfb, peer_xvfb = xserver._process.pid, peer_xserver._process.pid
-        wine_before = wine_processes(prefix)
-        before = {pid: cpu_reading(pid) for pid in [*wine_before, peer_pid, xvfb, peer_xvfb]}
+    def cpu_minute(self, stages, program_pids):
+        """CPU seconds per minute of each part of each program, as on-CPU
+        time ("run_s") and as utime + stime ("cpu_s"); their peak working
+        sets."""
+        wine_before = {key: stage.wine.processes() for key, stage in stages.items() if stage.wine}
+        xservers = [stage.xserver.pid for stage in stages.values()]
+
+        def readings(wine_processes):
+            pids = [*program_pids.values(), *xservers]
+            pids += [pid for found in wine_processes.values() for pid in found]
+            return {pid: cpu_reading(pid) for pid in pids}
+
+        before = readings(wine_before)
         started = time.monotonic()
         time.sleep(self.minute)
-        wine_after = wine_processes(prefix)
-        after = {pid: cpu_reading(pid) for pid in [*wine_after, peer_pid, xvfb, peer_xvfb]}
+        wine_after = {key: stage.wine.processes() for key, stage in stages.items() if stage.wine}
+        after = readings(wine_after)
         scale = 60 / (time.monotonic() - started)
-        if clock_pid not in wine_after:
-            raise RuntimeError("the clock's process is not among the Wine processes")
 
-        server = [pid for pid, name in wine_after.items() if name.startswith("wineserver")]
-        other_wine = [pid for pid in wine_after if pid != clock_pid and pid not in server]
-        parts = {
-            "zentim.exe": [clock_pid],
-            "wineserver": server,
-            "other Wine processes": other_wine,
-            "Xvfb of zentim": [xvfb],
-            "xclock": [peer_pid],
-            "Xvfb of xclock": [peer_xvfb],
-        }
+        parts, servers, other_wine = {}, {}, {}
+        for key, stage in stages.items():
+            program = program_pids[key]
+            parts[key] = {"the program's process": [program]}
+            if stage.wine:
+                found = wine_after[key]
+                if program not in found:
+                    raise RuntimeError(f"the {PROGRAMS[key]} process is not among its Wine processes")
+                servers[key] = [pid for pid, name in found.items() if name.startswith("wineserver")]
+                other_wine[key] = [pid for pid in found if pid != program and pid not in servers[key]]
+                parts[key]["wineserver"] = servers[key]
+                parts[key]["Wine's other processes"] = other_wine[key]
+            parts[key]["its X server"] = [stage.xserver.pid]
 
         def per_minute(pids, measure):
             total = 0
@@ -433,35 +474,42 @@ class Bench:
                 if after.get(pid) is None:
                     raise RuntimeError(f"process {pid} ended during the minute")
                 # A process started during the minute spent all of its time in it.
-                total += after[pid][measure] - (before.get(pid) or (0, 0))[measure]
+                total += after[pid][measure] - (before.get(pid) or {measure: 0})[measure]
             return total * scale
 
-        ended_threads = sum(len(before[pid][2] - after[pid][2]) for pid in after
-                            if before.get(pid) is not None and after[pid] is not None)
         figures = {}
-        for measure, key in ((1, "run_s"), (0, "cpu_s")):
-            part = {name: per_minute(pids, measure) for name, pids in parts.items()}
-            under_wine = part["zentim.exe"] + part["wineserver"] + part["other Wine processes"]
-            peer = part["xclock"]
-            figures[key] = {
-                "parts": part,
-                "zentim_under_wine": under_wine,
+        for measure in ("run_s", "cpu_s"):
+            spent = {}
+            for program, program_parts in parts.items():
+                part = {name: per_minute(pids, measure) for name, pids in program_parts.items()}
+                spent[program] = {**part, "all": sum(part.values())}
+            own = {program: part["the program's process"] for program, part in spent.items()}
+            every = {program: part["all"] for program, part in spent.items()}
+            figures[measure] = {"parts": spent, "ratios": {
+                "own_to_xclock": ratio(own["zentim"], own["xclock"]),
+                "own_to_minimal": ratio(own["zentim"], own["minimal"]),
                 # Everything the machine spends on each clock, the X server included.
-                "ratio_with_x": ratio(under_wine + part["Xvfb of zentim"], peer + part["Xvfb of xclock"]),
-                "ratio_processes": ratio(under_wine, peer),
-                "ratio_exe_alone": ratio(part["zentim.exe"], peer),
-            }
+                "all_to_xclock": ratio(every["zentim"], every["xclock"]),
+                "all_to_minimal": ratio(every["zentim"], every["minimal"]),
+            }}
+
+        peak = {key: peak_rss_kib(pid) for key, pid in program_pids.items()}
         return {
             **figures,
-            # Their time since the last reading is missing from run_s.
-            "threads_ended": ended_threads,
-            "other_wine_processes": sorted(wine_after[pid] for pid in other_wine),
-            "wine_processes_ended": sorted(wine_before[pid] for pid in set(wine_before) - set(wine_after)),
-            "peak_rss_kib": {
-                "zentim.exe": peak_rss_kib(clock_pid),
-                "xclock": peak_rss_kib(peer_pid),
-                "wineserver": sum(peak_rss_kib(pid) or 0 for pid in server),
+            "other_wine_processes": {key: sorted(wine_after[key][pid] for pid in pids)
+                                     for key, pids in other_wine.items()},
+            "wine_processes_ended": {key: sorted(wine_before[key][pid] for pid in
+                                                 set(wine_before[key]) - set(wine_after[key]))
+                                     for key in wine_before},
+            "peak_rss_kib": peak,
+            "peak_ratios": {
+                "to_minimal": ratio(peak["zentim"], peak["minimal"]),
+                "to_xclock": ratio(peak["zentim"], peak["xclock"]),
+                "above_minimal_mib": (peak["zentim"] - peak["minimal"]) / 1024,
             },
+            # Shared by all Wine processes of a prefix.
+            "wineserver_peak_rss_kib": {key: sum(peak_rss_kib(pid) or 0 for pid in pids)
+                                        for key, pids in servers.items()},
             "load_average": os.getloadavg(),
         }
 
@@ -511,6 +559,9 @@ def analyse_ticks(frames, boundaries):
         "worst_ms": max(phases) if phases else None,
         "best_ms": min(phases) if phases else None,
         "skipped": len(skipped),
+        # Counted from the first second watched, to tell a lost first frame
+        # from one lost along the way.
+        "skipped_at_s": [boundary - boundaries[0] for boundary in skipped],
         "repeated": repeated,
         "wrong_second": wrong,
         "unreadable": sum(1 for _, second in frames if second is None),
@@ -527,6 +578,53 @@ def number(value):
     return "-" if value is None else f"{value:.2f}"
 
 
+def ratio_line(label, ratios, key, target):
+    """One ratio of the clock's to another's, on-CPU time [utime + stime],
+    with its target when there is one."""
+    run, ticks = ratios
+    line = f"  {label:<48} {number(run[key]):>6} [{number(ticks[key])}]"
+    if target is not None:
+        line += f"   target <= {target}: " + (
+            "not measurable" if run[key] is None else verdict(run[key] <= target))
+    return line
+
+
+def cpu_report(cpu, out):
+    run, ticks = cpu["run_s"]["parts"], cpu["cpu_s"]["parts"]
+    out("CPU per minute of ticking, 240 x 240, each program on its own screen: ms of CPU a"
+        " minute, on-CPU time (the process's CPU clock) [utime + stime, 10 ms steps]; load average then "
+        + " ".join(f"{v:.2f}" for v in cpu["load_average"]) + ":")
+    out(f"  {'':<24}" + "".join(f"{name:>20}" for name in PROGRAMS.values()))
+    for part in ("the program's process", "wineserver", "Wine's other processes",
+                 "its X server", "all"):
+        cells = []
+        for key in PROGRAMS:
+            if part in run[key]:
+                cells.append(f"{run[key][part] * 1000:11.1f} [{ticks[key][part] * 1000:5.0f}]")
+            else:
+                cells.append(f"{'-':>11}        ")
+        out(f"  {part:<24}" + "".join(f"{cell:>20}" for cell in cells))
+    ratios = (cpu["run_s"]["ratios"], cpu["cpu_s"]["ratios"])
+    out("  zentim.exe's CPU to the others':")
+    out(ratio_line("its own process to xclock's", ratios, "own_to_xclock", TARGET_CPU_TO_XCLOCK))
+    out(ratio_line("its own process to minimal_clock.exe's", ratios, "own_to_minimal",
+                   TARGET_CPU_TO_MINIMAL))
+    out(ratio_line("all counted, each with its X server, to xclock", ratios, "all_to_xclock", None))
+    out(ratio_line("all counted to minimal_clock.exe", ratios, "all_to_minimal", None))
+
+    rss, peak = cpu["peak_rss_kib"], cpu["peak_ratios"]
+    servers = cpu["wineserver_peak_rss_kib"]
+    out("Peak working set (VmHWM): " + ", ".join(
+        f"{PROGRAMS[key].split()[0]} {rss[key] / 1024:.1f} MiB" for key in PROGRAMS))
+    above = peak["above_minimal_mib"]
+    out(f"  zentim.exe {number(peak['to_minimal'])} times minimal_clock.exe's, "
+        f"{number(peak['to_xclock'])} times xclock's; {above:+.1f} MiB on minimal_clock.exe's"
+        f"   target <= +{TARGET_PEAK_ABOVE_MINIMAL_MIB} MiB: "
+        f"{verdict(above <= TARGET_PEAK_ABOVE_MINIMAL_MIB)}")
+    out("  (each prefix's wineserver, shared by its Wine processes: zentim.exe's "
+        f"{servers['zentim'] / 1024:.1f} MiB, minimal_clock.exe's {servers['minimal'] / 1024:.1f} MiB)")
+
+
 def report(results):
     lines = []
     out = lines.append
@@ -534,43 +632,29 @@ def report(results):
         + (" (--quick: NOT for the README)" if results["quick"] else ""))
     out("")
     out("Frame time, µs per frame: median over batches [fastest batch]:")
+    labels = {"kept": "a tick's frame (FaceCanvas)", "render": "from nothing (RenderFace)",
+              "window": "whole DrawClock on a window"}
     for arch, rows in results["frames"].items():
         for row in rows:
-            label = "RenderFace + geometry" if row["what"] == "render" else "whole DrawClock on a window"
-            line = (f"  {arch}  {row['size']:>3} x {row['size']:<3} {row['scene']:<12} {label:<28}"
+            line = (f"  {arch}  {row['size']:>3} x {row['size']:<3} {row['scene']:<12} {labels[row['what']]:<28}"
                     f"{row['us_per_frame']:8.1f} [{row['fastest_batch']:7.1f}]  ({row['frames']} frames)")
-            if row["what"] == "render" and row["size"] == 240:
+            # What the clock draws each second.
+            if row["what"] == "kept" and row["size"] == 240:
                 line += f"   target <= {TARGET_FRAME_US}: {verdict(row['us_per_frame'] <= TARGET_FRAME_US)}"
             out(line)
     out("")
-    out("Start-up to the first whole face (warm Wine, median of %d):"
+    out("Start-up to the whole face at its saved place (warm Wine, median of %d):"
         % results["start_up"]["win32"]["runs"])
     for arch, s in results["start_up"].items():
+        whole_ms = s["whole_face_s"] * 1000
         out(f"  {arch}  window seen {s['window_s'] * 1000:5.0f} ms, first frame {s['first_frame_s'] * 1000:5.0f} ms, "
-            f"whole face {s['whole_face_s'] * 1000:5.0f} ms (each run: "
-            + ", ".join(f"{t * 1000:.0f}" for t in s["whole_face_all_s"]) + ")")
+            f"whole face {whole_ms:5.0f} ms (each run: "
+            + ", ".join(f"{t * 1000:.0f}" for t in s["whole_face_all_s"]) + ")"
+            + f"   target <= {TARGET_START_MS}: {verdict(whole_ms <= TARGET_START_MS)}")
+    out("  minimal_clock.exe, for what Wine's own start takes: its face at "
+        + ", ".join(f"{arch} {s['whole_face_s'] * 1000:.0f} ms" for arch, s in results["start_up_minimal"].items()))
     out("")
-    cpu = results["cpu"]
-    run, ticks = cpu["run_s"], cpu["cpu_s"]
-    out("CPU per minute of ticking, 240 x 240, side by side: ms of CPU a minute, on-CPU time"
-        " (schedstat) [utime + stime, 10 ms steps]; load average then "
-        + " ".join(f"{v:.2f}" for v in cpu["load_average"]) + ":")
-    for name in run["parts"]:
-        out(f"  {name:<22} {run['parts'][name] * 1000:7.1f}  [{ticks['parts'][name] * 1000:5.0f}]")
-    out(f"  zentim.exe + wineserver + other Wine processes: {run['zentim_under_wine'] * 1000:.1f}"
-        f" [{ticks['zentim_under_wine'] * 1000:.0f}]")
-    out(f"  ratio to xclock, each with its X server: {number(run['ratio_with_x'])} "
-        f"[{number(ticks['ratio_with_x'])}]   target <= 1: "
-        + ("not measurable" if run["ratio_with_x"] is None else verdict(run["ratio_with_x"] <= 1)))
-    out(f"  ratio to xclock, the processes alone:   {number(run['ratio_processes'])} "
-        f"[{number(ticks['ratio_processes'])}]; zentim.exe alone {number(run['ratio_exe_alone'])} "
-        f"[{number(ticks['ratio_exe_alone'])}]")
-    if cpu["threads_ended"]:
-        out(f"  ({cpu['threads_ended']} threads ended during the minute; their last on-CPU time is not counted)")
-    rss = cpu["peak_rss_kib"]
-    out(f"Peak working set (VmHWM): zentim.exe {rss['zentim.exe'] / 1024:.1f} MiB, "
-        f"xclock {rss['xclock'] / 1024:.1f} MiB, ratio {rss['zentim.exe'] / rss['xclock']:.1f}"
-        f"  (wineserver, shared by Wine's processes: {rss['wineserver'] / 1024:.1f} MiB)")
+    cpu_report(results["cpu"], out)
     out("")
     ph = results["phase"]
     out(f"Tick phase after each second boundary (win32, {ph['boundaries']} seconds, "
@@ -580,11 +664,13 @@ def report(results):
     else:
         out(f"  median {ph['median_ms']:.1f} ms, 95th {ph['p95_ms']:.1f} ms, worst {ph['worst_ms']:.1f} ms"
             f"   target <= {TARGET_PHASE_MS}: {verdict(ph['worst_ms'] <= TARGET_PHASE_MS)}")
-    out(f"  seconds skipped {ph['skipped']}, repeated {ph['repeated']}, frames showing "
+    out(f"  seconds skipped {ph['skipped']}"
+        + (f" (at {', '.join(f'+{t} s' for t in ph['skipped_at_s'])})" if ph["skipped"] else "")
+        + f", repeated {ph['repeated']}, frames showing "
         f"another second {ph['wrong_second']}, unreadable {ph['unreadable']}"
         f"   target none skipped or repeated: {verdict(ph['skipped'] == 0 and ph['repeated'] == 0)}")
     out("")
-    out("Exe sizes: " + ", ".join(f"{arch} {size:,} bytes" for arch, size in results["exe_bytes"].items()))
+    out("Exe sizes: " + ", ".join(f"{name} {size:,} bytes" for name, size in results["exe_bytes"].items()))
     return "\n".join(lines)
 
 
@@ -607,29 +693,21 @@ def main():
     parser.add_argument("--json", help="write the figures here too")
     args = parser.parse_args()
 
-    with tempfile.TemporaryDirectory(prefix="zentim-bench-") as workdir:
-        bench = Bench(args.quick, workdir)
+    with tempfile.TemporaryDirectory(prefix="zentim-bench-") as workdir, \
+            contextlib.ExitStack() as stages:
+        bench = Bench(args.quick)
         bench.results["date"] = time.strftime("%Y-%m-%d %H:%M %Z")
         bench.results["machine"] = machine()
         bench.exe_sizes()
-        xserver, manager = bench.screen("screen")
-        peer_xserver, peer_manager = bench.screen("peer-screen")
-        wine = screen = None
-        try:
-            wine = Wine(xserver)
-            screen = Screen(xserver)
-            bench.frame_times(wine)
-            bench.start_up(wine, screen)
-            bench.cpu_and_phase(wine, screen, xserver, peer_xserver)
-        finally:
-            if screen is not None:
-                screen.close()
-            if wine is not None:
-                wine.close()
-            peer_manager.stop()
-            manager.stop()
-            peer_xserver.close()
-            xserver.close()
+        folder = Path(workdir)
+        on_screen = {
+            "zentim": stages.enter_context(Stage(folder / "zentim", CLOCK_PREFIX)),
+            "minimal": stages.enter_context(Stage(folder / "minimal", MINIMAL_PREFIX)),
+            "xclock": stages.enter_context(Stage(folder / "xclock")),
+        }
+        bench.frame_times(on_screen["zentim"])
+        bench.start_up(on_screen)
+        bench.cpu_and_phase(on_screen)
 
     text = report(bench.results)
     print(text)

@@ -86,6 +86,7 @@ zt_build_all() {
     for exe in win32/zentim.exe win64/zentim.exe win32/zentim_win_tests.exe \
         win64/zentim_win_tests.exe win32/tests/unit/zentim_unit_tests.exe \
         native/tests/unit/zentim_unit_tests win32/zentim_bench.exe win64/zentim_bench.exe \
+        win32/minimal_clock.exe win64/minimal_clock.exe \
         fuzz/tests/fuzz/settings_mapping_fuzz; do
         [[ -f $ZT_BUILD/$exe ]] || zt_die "the build made no $ZT_BUILD/$exe"
     done
