@@ -3,12 +3,15 @@
 #include "clockwnd/zentim_dlg.h"
 
 #include "clockwnd/window_geometry.h"
+#include "framework/late_bound.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
 
 #include <shellapi.h>
 
 namespace {
+CLateBound<decltype(&Shell_NotifyIconA)> g_shellNotifyIcon("shell32.dll", "Shell_NotifyIconA");
+
 // The window has no caption, so the whole face stands in for one.
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
 // The tip field of the first-version record, the one this program sends.
@@ -121,7 +124,7 @@ bool CZentimDlg::AddTrayIcon()
     nid.uCallbackMessage = WM_TRAY_NOTIFY;
     nid.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     lstrcpynA(nid.szTip, m_strTrayTip.c_str(), kTipSize);
-    m_bTrayIconAdded = Shell_NotifyIconA(NIM_ADD, &nid) != FALSE;
+    m_bTrayIconAdded = g_shellNotifyIcon(NIM_ADD, &nid) != FALSE;
     return m_bTrayIconAdded;
 }
 
@@ -129,7 +132,7 @@ void CZentimDlg::DeleteTrayIcon()
 {
     // Issued whether or not there is an icon; deleting none does no harm.
     NOTIFYICONDATAA nid = TrayIconRecord(m_hWnd);
-    Shell_NotifyIconA(NIM_DELETE, &nid);
+    g_shellNotifyIcon(NIM_DELETE, &nid);
     m_bTrayIconAdded = false;
 }
 

@@ -1,9 +1,17 @@
 #include "face/chime.h"
 
+#include "framework/late_bound.h"
+
 namespace face {
 namespace {
 constexpr DWORD kFlashStateMs = 150;
 } // namespace
+
+BOOL WINAPI PlaySoundLate(LPCSTR pszSound, HMODULE hmod, DWORD fdwSound)
+{
+    static CLateBound<decltype(&PlaySoundA)> playSound("winmm.dll", "PlaySoundA");
+    return playSound(pszSound, hmod, fdwSound);
+}
 
 void RunChime(HWND window, int flashCount, const std::string& sound, SoundPlayer play)
 {

@@ -2,6 +2,7 @@
 // the custom colours the caller keeps.
 #pragma once
 
+#include "framework/late_bound.h"
 #include "framework/wnd.h"
 
 #include <commdlg.h>
@@ -21,7 +22,11 @@ public:
     CColorDialog& operator=(const CColorDialog&) = delete;
 
     // IDOK when the user chose a colour, else IDCANCEL.
-    INT_PTR DoModal() { return ChooseColorA(&m_cc) ? IDOK : IDCANCEL; }
+    INT_PTR DoModal()
+    {
+        static CLateBound<decltype(&ChooseColorA)> chooseColor("comdlg32.dll", "ChooseColorA");
+        return chooseColor(&m_cc) ? IDOK : IDCANCEL;
+    }
     COLORREF GetColor() const { return m_cc.rgbResult; }
 
 private:

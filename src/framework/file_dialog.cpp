@@ -1,5 +1,7 @@
 #include "framework/file_dialog.h"
 
+#include "framework/late_bound.h"
+
 #include <algorithm>
 
 CFileDialog::CFileDialog(const char* lpszDefExt, const char* lpszFileName, DWORD dwFlags,
@@ -29,5 +31,7 @@ CFileDialog::CFileDialog(const char* lpszDefExt, const char* lpszFileName, DWORD
 INT_PTR CFileDialog::DoModal()
 {
     m_ofn.hwndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : GetActiveWindow();
-    return GetOpenFileNameA(&m_ofn) ? IDOK : IDCANCEL;
+    static CLateBound<decltype(&GetOpenFileNameA)> getOpenFileName("comdlg32.dll",
+                                                                   "GetOpenFileNameA");
+    return getOpenFileName(&m_ofn) ? IDOK : IDCANCEL;
 }

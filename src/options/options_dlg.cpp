@@ -3,6 +3,7 @@
 #include "clockwnd/zentim_dlg.h"
 #include "framework/color_dialog.h"
 #include "framework/file_dialog.h"
+#include "framework/late_bound.h"
 #include "options/folder_above.h"
 #include "settings/settings_text.h"
 #include "settings/system_start.h"
@@ -177,9 +178,14 @@ void COptions::OnBnClickedButtonBrowse()
     // one the file dialog picks its own.
     char documentsPath[MAX_PATH] = "";
     LPITEMIDLIST documents = nullptr;
-    if (SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &documents) == S_OK) {
-        SHGetPathFromIDListA(documents, documentsPath);
-        CoTaskMemFree(documents);
+    static CLateBound<decltype(&SHGetSpecialFolderLocation)> getFolder(
+        "shell32.dll", "SHGetSpecialFolderLocation");
+    static CLateBound<decltype(&SHGetPathFromIDListA)> getPath("shell32.dll",
+                                                               "SHGetPathFromIDListA");
+    static CLateBound<decltype(&CoTaskMemFree)> freeList("ole32.dll", "CoTaskMemFree");
+    if (getFolder(nullptr, CSIDL_PERSONAL, &documents) == S_OK && documents != nullptr) {
+        getPath(documents, documentsPath);
+        freeList(documents);
     }
     const std::string initialDir = FolderAbove(documentsPath);
     dlg.GetOFN().lpstrInitialDir = initialDir.c_str();

@@ -50,7 +50,7 @@ private:
     // control.
     face::Rgb* ColorOfButton(int id);
 
-    face::SoundPlayer m_pfnPlaySound = &PlaySoundA;
+    face::SoundPlayer m_pfnPlaySound = &face::PlaySoundLate;
     // The colours as chosen here, and the widths as last applied; the clock
     // takes them at Apply.
     face::FaceStyle m_style;
