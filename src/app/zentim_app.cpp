@@ -3,14 +3,10 @@
 #include "clockwnd/zentim_dlg.h"
 #include "settings/start_command.h"
 
-#include <commctrl.h>
-
 CZentimApp theApp;
 
 BOOL CZentimApp::InitInstance()
 {
-    InitCommonControls();
-
     CZentimDlg dlg;
     // Started with the system, the clock is told which folder's settings it
     // reads; without that, the current folder's, as always.
