@@ -1,6 +1,5 @@
 // The clock window's life: the window it makes, the settings file applied
-// at the first paint, the timer, later paints, a change of scale, the ways
-// out.
+// before it is first shown, loads, paints, the timer, the ways out.
 #include "support.h"
 
 #include "framework/gdi.h"
@@ -9,152 +8,89 @@
 namespace {
 
 using namespace wintest;
+using ClockWindow = ClockTest;
 
-// Only drawing a frame and arming the timer read the time: counting the
-// reads tells whether the face was drawn.
-class ClockWindow : public ClockTest {
-protected:
-    ClockWindow()
-    {
-        m_clock.SetTimeSource([this] {
-            ++m_timeReads;
-            return face::ClockTime{ 0, true, 10, 8, 20, 0 };
-        });
-    }
-    int m_timeReads = 0;
-};
-
-// Tells the clock, as Windows does while the window moves onto a monitor of
-// another scale, to take a rescaled size.
-HWND g_clock = nullptr;
-bool g_rescaled = false;
-LRESULT CALLBACK RescaleOnMove(int code, WPARAM wParam, LPARAM lParam)
-{
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->hwnd == g_clock && call->message == WM_WINDOWPOSCHANGED &&
-        !g_rescaled) {
-        g_rescaled = true;
-        RECT suggested{ 100, 200, 550, 650 };
-        SendMessageA(g_clock, WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Without zentim.ini nothing moves the window, and the first paint still
-// clips it. On a monitor of another scale it takes the size the system
-// suggests and is clipped anew.
-TEST_F(ClockWindow, StartsTopmostToolWindowCentredAndClipped)
-{
-    RECT centred{ 0, 0, 119, 113 }, suggested{ 40, 60, 310, 315 };
-    Run([&] {
-        EXPECT_EQ(GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) &
-                      (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
-                  WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
-        MapDialogRect(m_clock.m_hWnd, &centred);
-        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-        GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, MONITOR_DEFAULTTOPRIMARY), &mi);
-        OffsetRect(&centred, (mi.rcWork.right + mi.rcWork.left - centred.right) / 2,
-                   (mi.rcWork.bottom + mi.rcWork.top - centred.bottom) / 2);
-        EXPECT_EQ(WindowRect(m_clock.m_hWnd), centred);
-        EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
-
-        m_clock.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
-        EXPECT_EQ(WindowRect(m_clock.m_hWnd), suggested);
-        EXPECT_EQ(m_clock.m_rcWindow, suggested);
-        EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
-    });
-    EXPECT_EQ(m_clock.m_settings, settings::ClockSettings{});
-    EXPECT_TRUE(m_boxes.empty());
-}
-
-// A load to another size clips the window to the new ellipse. Moved by a
-// load onto a monitor of another scale, the window keeps the saved
-// rectangle: the size would otherwise grow at every start.
-TEST_F(ClockWindow, LoadedRectangleIsClippedAndKeptWhateverTheScale)
-{
-    Run([&] {
-        Write("zentim.ini", "[MainWindow]\r\nsize=\"100,400,200,500\"\r\n");
-        g_clock = m_clock.m_hWnd;
-        const HHOOK hook =
-            SetWindowsHookExA(WH_CALLWNDPROC, &RescaleOnMove, nullptr, GetCurrentThreadId());
-        m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0);
-        UnhookWindowsHookEx(hook);
-        EXPECT_TRUE(g_rescaled);
-        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ 100, 200, 400, 500 }));
-        EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
-        // Saved on a monitor that is gone: on the nearest one.
-        Write("zentim.ini", "[MainWindow]\r\nsize=\"30000,30240,20000,20240\"\r\n");
-        m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0);
-        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-        GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, MONITOR_DEFAULTTONULL), &mi);
-        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ mi.rcWork.right - 240, mi.rcWork.bottom - 240,
-                                                     mi.rcWork.right, mi.rcWork.bottom }));
-    });
-}
-
-// Whether a spot of the dial, clear of hands and texts at 10:08:20, shows
-// the face's black after the window lost its pixels and was painted again.
+// Whether the window shows the face's black at a spot of the dial clear of
+// hands and texts at 10:08:20, after it lost its pixels and was painted.
 bool PaintShowsTheFace(HWND wnd)
 {
-    const RECT r = WindowRect(wnd);
-    const RECT all{ 0, 0, r.right - r.left, r.bottom - r.top };
+    const RECT r = WindowRect(wnd), all{ 0, 0, r.right - r.left, r.bottom - r.top };
     HDC dc = GetDC(wnd);
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
     ReleaseDC(wnd, dc);
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     dc = GetDC(wnd);
-    const COLORREF spot = GetPixel(dc, (r.right - r.left) * 17 / 20, (r.bottom - r.top) / 2);
+    const COLORREF spot = GetPixel(dc, all.right * 17 / 20, all.bottom / 2);
     ReleaseDC(wnd, dc);
-    return spot == RGB(0, 0, 0);
+    return spot == 0;
 }
 
-// What the clock is like the moment its window is first shown.
-struct FirstShown {
-    HWND clock;
-    RECT window;
-    bool clipped;
-} g_shown;
-LRESULT CALLBACK RecordFirstShow(int code, WPARAM wParam, LPARAM lParam)
+// Without zentim.ini the window stays centred, and is still clipped. On a
+// monitor of another scale it takes the size the system suggests. Exit and
+// a close request end the run; neither writes a file.
+TEST_F(ClockWindow, StartsTopmostToolWindowCentredAndClipped)
 {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    char name[8] = "";
-    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && !g_shown.clock &&
-        GetClassNameA(call->hwnd, name, sizeof name) && lstrcmpA(name, "#32770") == 0)
-        g_shown = { call->hwnd, WindowRect(call->hwnd), IsClippedToClockEllipse(call->hwnd) };
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    RECT centred{ 0, 0, 119, 113 }, suggested{ 40, 60, 310, 315 };
+    EXPECT_EQ(Run([&] {
+                  EXPECT_EQ(GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) &
+                                (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
+                            WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+                  MapDialogRect(m_clock.m_hWnd, &centred);
+                  MONITORINFO mi{ sizeof mi, {}, {}, 0 };
+                  GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, 0), &mi);
+                  OffsetRect(&centred, (mi.rcWork.right + mi.rcWork.left - centred.right) / 2,
+                             (mi.rcWork.bottom + mi.rcWork.top - centred.bottom) / 2);
+                  EXPECT_EQ(WindowRect(m_clock.m_hWnd), centred);
+                  EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
+                  m_clock.SendMessage(WM_DPICHANGED, 0, LPARAM(&suggested));
+                  EXPECT_EQ(m_clock.m_rcWindow, suggested);
+                  EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
+                  m_clock.SendMessage(WM_COMMAND, ID_MENU_EXIT, 0);
+              }),
+              -1);
+    EXPECT_EQ(Run([&] {
+                  m_clock.SendMessage(WM_CLOSE, 0, 0);
+                  PumpUntil([&] { return !IsWindowVisible(m_clock.m_hWnd); });
+              }),
+              IDCANCEL);
+    EXPECT_EQ(m_clock.m_settings, settings::ClockSettings{});
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(Read("zentim.ini"), "");
 }
 
-// Before the window is first seen, the file is applied: the saved place,
-// round, the settings, a frame drawn, and one box that lists what was
-// missing. The box's own loop lets ticks through: none may start this work
-// again.
+// Before the window is first seen the file is applied: the saved place,
+// round, the settings, a frame drawn, one box listing what was missing.
+// The box's own loop lets ticks through; none starts this work again.
 TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheFileApplied)
 {
     Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
                         "kuku_type=30\r\nup_str=\"Office\"\r\n");
-    int readsWhileOpen = 0;
+    int readsWhileOpen = 0, readsAtShow = -1;
     m_clock.SetMessageBoxShower([&](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         m_boxes.push_back({ text, caption, type });
-        // As a real box does, it disables its owner while it is open.
-        EnableWindow(owner, FALSE);
+        EnableWindow(owner, FALSE); // as a real box does
         const int before = m_timeReads;
         PumpUntil([&] { return m_timeReads > before; });
         readsWhileOpen = m_timeReads - before;
         EnableWindow(owner, TRUE);
         return IDOK;
     });
-    g_shown = {};
-    const HHOOK hook =
-        SetWindowsHookExA(WH_CALLWNDPROC, &RecordFirstShow, nullptr, GetCurrentThreadId());
-    int readsAtShow = 0;
+    RECT shownAt{};
+    bool clipped = false;
+    SentMessages watch([&](const CWPSTRUCT& call) {
+        if (call.message == WM_SHOWWINDOW && call.wParam && call.hwnd == m_clock.m_hWnd &&
+            readsAtShow < 0) {
+            shownAt = WindowRect(call.hwnd);
+            clipped = IsClippedToClockEllipse(call.hwnd);
+            readsAtShow = m_timeReads;
+        }
+    });
     Run([&] {
-        UnhookWindowsHookEx(hook);
-        readsAtShow = m_timeReads;
         KillTimer(m_clock.m_hWnd, 0);
         EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd));
     });
-    EXPECT_EQ(g_shown.window, (RECT{ 100, 200, 340, 440 }));
-    EXPECT_TRUE(g_shown.clipped);
+    EXPECT_EQ(shownAt, (RECT{ 100, 200, 340, 440 }));
+    EXPECT_TRUE(clipped);
     EXPECT_GE(readsAtShow, 2) << "no frame drawn before the window was shown";
     EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
     EXPECT_EQ(m_clock.m_settings.m_strUpStr, "Office");
@@ -163,6 +99,38 @@ TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheFileApplied)
     EXPECT_EQ(m_boxes[0].caption, "Load Options");
     EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
     EXPECT_GT(readsWhileOpen, 0) << "the clock stopped ticking while the box was open";
+}
+
+// A load to another size clips the window anew and keeps the saved
+// rectangle even when a change of scale is announced on the way: the size
+// would grow at every start. Saved on a monitor that is gone, the clock
+// comes to the nearest.
+TEST_F(ClockWindow, LoadedRectangleIsClippedAndKeptWhateverTheScale)
+{
+    Run([&] {
+        Write("zentim.ini", "[MainWindow]\r\nsize=\"100,400,200,500\"\r\n");
+        bool rescaled = false;
+        {
+            SentMessages watch([&](const CWPSTRUCT& call) {
+                RECT suggested{ 100, 200, 550, 650 };
+                if (call.message == WM_WINDOWPOSCHANGED && call.hwnd == m_clock.m_hWnd &&
+                    !rescaled) {
+                    rescaled = true;
+                    m_clock.SendMessage(WM_DPICHANGED, 0, LPARAM(&suggested));
+                }
+            });
+            m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0);
+        }
+        EXPECT_TRUE(rescaled);
+        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ 100, 200, 400, 500 }));
+        EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
+        Write("zentim.ini", "[MainWindow]\r\nsize=\"30000,30240,20000,20240\"\r\n");
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0);
+        MONITORINFO mi{ sizeof mi, {}, {}, 0 };
+        GetMonitorInfoA(MonitorFromWindow(m_clock.m_hWnd, 0), &mi);
+        EXPECT_EQ(WindowRect(m_clock.m_hWnd), (RECT{ mi.rcWork.right - 240, mi.rcWork.bottom - 240,
+                                                     mi.rcWork.right, mi.rcWork.bottom }));
+    });
 }
 
 // Only timer 0 draws a new frame. A paint shows the kept face, drawing it
@@ -191,18 +159,6 @@ TEST_F(ClockWindow, PaintsShowTheKeptFaceAndOnlyTimerZeroDrawsANewOne)
         EXPECT_EQ(m_timeReads, before);
     });
     EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
-}
-
-// Both end the modal run, and neither writes a settings file.
-TEST_F(ClockWindow, ExitAndCloseEndTheRunWithoutWriting)
-{
-    EXPECT_EQ(Run([&] { m_clock.SendMessage(WM_COMMAND, ID_MENU_EXIT, 0); }), -1);
-    EXPECT_EQ(Run([&] {
-                  m_clock.SendMessage(WM_CLOSE, 0, 0);
-                  PumpUntil([&] { return !IsWindowVisible(m_clock.m_hWnd); });
-              }),
-              IDCANCEL);
-    EXPECT_EQ(Read("zentim.ini"), "");
 }
 
 } // namespace

@@ -79,6 +79,24 @@ void WhenShown(const char* caption, std::function<void(HWND)> act)
     g_waiting[SetTimer(nullptr, 0, 10, &ActWhenShown)] = { caption, std::move(act) };
 }
 
+namespace {
+std::function<void(const CWPSTRUCT&)> g_watch;
+LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION)
+        g_watch(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+SentMessages::SentMessages(std::function<void(const CWPSTRUCT&)> watch)
+    : m_hook(SetWindowsHookExA(WH_CALLWNDPROC, &Watch, nullptr, GetCurrentThreadId()))
+{
+    g_watch = std::move(watch);
+}
+
+SentMessages::~SentMessages() { UnhookWindowsHookEx(m_hook); }
+
 bool IsSameArea(HRGN a, HRGN b)
 {
     // Not EqualRgn: Wine hands back a window region with its rows merged,
@@ -114,8 +132,11 @@ ClockTest::ClockTest()
             std::to_string(++counter);
     CreateDirectoryA(m_dir.c_str(), nullptr);
     SetCurrentDirectoryA(m_dir.c_str());
-    // The middle of a minute: no chime is due.
-    m_clock.SetTimeSource([] { return face::ClockTime{ 1700000030, true, 10, 8, 30, 0 }; });
+    // 10:08:20, when no chime is due and no hand crosses the texts.
+    m_clock.SetTimeSource([this] {
+        ++m_timeReads;
+        return m_time;
+    });
     m_clock.SetMessageBoxShower([this](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         EXPECT_TRUE(owner == m_clock.m_hWnd || GetWindow(owner, GW_OWNER) == m_clock.m_hWnd)
             << "a message box owned by neither the clock nor its dialog";

@@ -1,6 +1,7 @@
 // Helpers of the tests that run real windows under Wine or Windows:
 //   PumpUntil / PumpFor - run the message queue instead of sleeping;
 //   RunModal, WhenShown - script a dialog from inside its modal loop;
+//   SentMessages        - watch the messages sent to this thread's windows;
 //   ClockTest           - a clock window run as the program runs it, in a
 //                         scratch folder, its message boxes recorded;
 //   IsSameArea, IsClippedToClockEllipse, WindowRect; RECT for EXPECT_EQ.
@@ -17,7 +18,8 @@ bool operator==(const RECT& a, const RECT& b);
 
 namespace wintest {
 
-// True once done() holds; false when timeoutMs passed first.
+// True once done() holds; false when timeoutMs passed first. Messages go
+// through the windows' keyboard filters, as in the modal loops.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 inline void PumpFor(DWORD ms)
 {
@@ -30,6 +32,16 @@ INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script);
 // Once a dialog with this caption shows and takes input, runs act on it
 // from a thread timer, inside whatever modal loop runs then.
 void WhenShown(const char* caption, std::function<void(HWND)> act);
+
+// While it lives, watch sees every message sent to this thread's windows.
+class SentMessages {
+public:
+    explicit SentMessages(std::function<void(const CWPSTRUCT&)> watch);
+    ~SentMessages();
+
+private:
+    HHOOK m_hook;
+};
 
 bool IsSameArea(HRGN a, HRGN b);
 bool IsClippedToClockEllipse(HWND wnd);
@@ -52,6 +64,10 @@ protected:
     };
     CZentimDlg m_clock;
     std::vector<Box> m_boxes;
+    // Each read of the clock's time counts: only frames and the timer's
+    // arming read it.
+    int m_timeReads = 0;
+    face::ClockTime m_time{ 1700000030, true, 10, 8, 20, 0 };
 
 private:
     std::string m_previousDir, m_dir;

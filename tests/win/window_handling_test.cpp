@@ -1,5 +1,5 @@
-// The clock window handled as a user handles it: keys, popup menu, menu
-// commands, the notification-area icon, and m_rcWindow kept in step.
+// The clock window handled as a user handles it: keys, the notification
+// area, the popup menu, and m_rcWindow kept in step.
 #include "support.h"
 
 #include "res/resource.h"
@@ -23,12 +23,10 @@ int TrayIcons()
 
 class WindowHandling : public ClockTest {
 protected:
-    // A key-down handled the way the dialog's modal loop handles it.
     void Press(WPARAM key)
     {
-        MSG msg{ m_clock.m_hWnd, WM_KEYDOWN, key, 1, 0, {} };
-        if (!m_clock.PreTranslateMessage(&msg))
-            DispatchMessageA(&msg);
+        PostMessageA(m_clock.m_hWnd, WM_KEYDOWN, key, 1);
+        PumpFor(0);
     }
     bool InTray() const
     {
@@ -47,24 +45,22 @@ protected:
 // and clip the window to its new size.
 TEST_F(WindowHandling, KeysResizeAroundTheCentreAndReclip)
 {
-    const INT_PTR result = Run([&] {
-        RECT expected = WindowRect(m_clock.m_hWnd);
-        Press(VK_RETURN);
-        PumpFor(100);
-        for (const WPARAM key : { VK_UP, VK_DOWN, VK_DOWN }) {
-            Press(key);
-            InflateRect(&expected, key == VK_UP ? 1 : -1, key == VK_UP ? 1 : -1);
-            EXPECT_EQ(WindowRect(m_clock.m_hWnd), expected);
-            EXPECT_EQ(m_clock.m_rcWindow, expected);
-            EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
-        }
-    });
-    EXPECT_EQ(result, -1) << "Enter ended the clock";
+    EXPECT_EQ(Run([&] {
+                  RECT expected = WindowRect(m_clock.m_hWnd);
+                  Press(VK_RETURN);
+                  for (const WPARAM key : { VK_UP, VK_DOWN, VK_DOWN }) {
+                      Press(key);
+                      InflateRect(&expected, key == VK_UP ? 1 : -1, key == VK_UP ? 1 : -1);
+                      EXPECT_EQ(m_clock.m_rcWindow, expected);
+                      EXPECT_TRUE(IsClippedToClockEllipse(m_clock.m_hWnd));
+                  }
+              }),
+              -1)
+        << "Enter ended the clock";
 }
 
-// What reaches the window's own procedure, which the clock's handlers call
-// for default processing: the window is subclassed as it is created, so
-// that the clock's own routing passes through this on its way.
+// The window's own procedure sees what the clock's handlers pass on for
+// default processing: it is swapped in as the window is created.
 WNDPROC g_dialogProc = nullptr;
 std::vector<UINT> g_defaulted;
 LRESULT CALLBACK RecordDefault(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -81,12 +77,14 @@ LRESULT CALLBACK SubclassAtCreation(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Every way of minimising ends in the notification area, a double-click
-// as Escape does, the minimise first and then the default processing. Of
-// the mouse messages over the icon only a left press brings the clock back,
+// Every way of minimising ends in the notification area, a double-click as
+// Escape does: the minimise first, then the default processing. Of the
+// mouse messages over the icon only a left press brings the clock back,
 // where it was, also under a window manager that places a window shown
-// again anew (openbox). The icon goes with the window.
-TEST_F(WindowHandling, MinimisingHidesInTheTrayAndALeftPressBringsItBack)
+// again anew (openbox). After the shell restarts the icon comes back;
+// when none can be added the clock stays on screen. The icon goes with the
+// window.
+TEST_F(WindowHandling, TheNotificationAreaHidesAndGivesBackTheClock)
 {
     const HHOOK hook =
         SetWindowsHookExA(WH_CBT, &SubclassAtCreation, nullptr, GetCurrentThreadId());
@@ -110,23 +108,9 @@ TEST_F(WindowHandling, MinimisingHidesInTheTrayAndALeftPressBringsItBack)
             m_clock.SendMessage(WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN);
             ASSERT_TRUE(PumpUntil([&] { return ShownNormal(); })) << "way " << way;
             PumpFor(200);
-            EXPECT_EQ(WindowRect(m_clock.m_hWnd), normal);
             EXPECT_EQ(m_clock.m_rcWindow, normal);
+            EXPECT_EQ(WindowRect(m_clock.m_hWnd), normal);
         }
-        Press(VK_ESCAPE);
-        ASSERT_TRUE(PumpUntil([&] { return InTray(); }));
-        // Wine drops a destroyed window's icons by itself, but a moment later.
-        DestroyWindow(m_clock.m_hWnd);
-        EXPECT_EQ(TrayIcons(), m_icons);
-    });
-    g_dialogProc = nullptr;
-}
-
-// After the shell restarts the icon is added again; when no icon can be
-// added, the clock stays on screen, where it can still be reached.
-TEST_F(WindowHandling, TheIconIsThereWhenTheClockIsHidden)
-{
-    Run([&] {
         NOTIFYICONDATAA nid{ NOTIFYICONDATAA_V1_SIZE,
                              m_clock.m_hWnd,
                              0,
@@ -139,10 +123,19 @@ TEST_F(WindowHandling, TheIconIsThereWhenTheClockIsHidden)
         Shell_NotifyIconA(NIM_DELETE, &nid);
         ASSERT_TRUE(PumpUntil([&] { return TrayIcons() == m_icons; }));
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-        EXPECT_TRUE(PumpUntil([&] { return InTray(); }));
-        m_clock.SendMessage(WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN);
-        ASSERT_TRUE(PumpUntil([&] { return ShownNormal(); }));
-
+        EXPECT_TRUE(PumpUntil([&] { return InTray(); })) << "not back after the shell's restart";
+        DestroyWindow(m_clock.m_hWnd);
+        EXPECT_EQ(TrayIcons(), m_icons) << "the icon stayed with no window";
+    });
+    g_dialogProc = nullptr;
+    Run([&] {
+        NOTIFYICONDATAA nid{ NOTIFYICONDATAA_V1_SIZE,
+                             m_clock.m_hWnd,
+                             0,
+                             NIF_ICON,
+                             0,
+                             LoadIconA(nullptr, IDI_APPLICATION),
+                             {} };
         ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &nid)) << "an icon of the same window and id";
         Press(VK_ESCAPE);
         PumpFor(200);
@@ -152,17 +145,17 @@ TEST_F(WindowHandling, TheIconIsThereWhenTheClockIsHidden)
 }
 
 // What a thread timer sees of the popup menu while it is tracked.
-RECT g_menuRect;
-UINT g_maximizeState = 0;
+RECT g_menu;
+UINT g_maximize = 0;
 void CALLBACK InspectMenu(HWND, UINT, UINT_PTR id, DWORD)
 {
     const HWND window = FindWindowA("#32768", nullptr);
     if (window == nullptr || !IsWindowVisible(window))
         return;
     KillTimer(nullptr, id);
-    GetWindowRect(window, &g_menuRect);
-    const HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
-    g_maximizeState = GetMenuState(menu, ID_MENU_MAXIMIZE, MF_BYCOMMAND) | 0x10000;
+    GetWindowRect(window, &g_menu);
+    const HMENU menu = HMENU(SendMessageA(window, MN_GETHMENU, 0, 0));
+    g_maximize = GetMenuState(menu, ID_MENU_MAXIMIZE, MF_BYCOMMAND) | 0x10000;
     EndMenu();
 }
 
@@ -175,11 +168,9 @@ TEST_F(WindowHandling, PopupMenuAtThePointerAndItsCommands)
         SetCursorPos(normal.left + 40, normal.top + 50);
         SetTimer(nullptr, 0, 20, &InspectMenu);
         PostMessageA(m_clock.m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
-        ASSERT_TRUE(PumpUntil([] { return g_maximizeState != 0; }));
-        EXPECT_EQ(g_menuRect.left, normal.left + 40);
-        EXPECT_EQ(g_menuRect.top, normal.top + 50);
-        EXPECT_EQ(g_maximizeState & (MF_GRAYED | MF_DISABLED), UINT(MF_GRAYED | MF_DISABLED));
-
+        ASSERT_TRUE(PumpUntil([] { return g_maximize != 0; }));
+        EXPECT_EQ(g_menu.left * 10000 + g_menu.top, (normal.left + 40) * 10000 + normal.top + 50);
+        EXPECT_EQ(g_maximize & (MF_GRAYED | MF_DISABLED), UINT(MF_GRAYED | MF_DISABLED));
         m_clock.SendMessage(WM_COMMAND, ID_MENU_MAXIMIZE, 0);
         EXPECT_TRUE(PumpUntil([&] { return IsZoomed(m_clock.m_hWnd) != FALSE; }));
         m_clock.SendMessage(WM_COMMAND, ID_MENU_RESTORE, 0);
