@@ -53,8 +53,13 @@ zt_need_packages() {
 
 # Configures (once) and builds one tree of the project.
 zt_build_tree() {
-    local dir=$1
-    shift
+    zt_build_source_tree "$ZT_ROOT" "$@"
+}
+
+# The same from another copy of the sources, such as the package's.
+zt_build_source_tree() {
+    local source=$1 dir=$2
+    shift 2
     # A tree configured with another generator cannot be reconfigured for
     # Ninja, and a toolchain file is read only when a tree is first
     # configured: start such trees afresh.
@@ -65,7 +70,7 @@ zt_build_tree() {
         rm -rf "$dir"
     fi
     if [[ ! -f $dir/build.ninja ]]; then
-        cmake -S "$ZT_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null ||
+        cmake -S "$source" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null ||
             zt_die "configuring $dir failed"
     fi
     cmake --build "$dir" --parallel "$ZT_JOBS" || zt_die "building $dir failed"
