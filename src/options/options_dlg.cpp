@@ -11,6 +11,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <array>
 #include <string>
 
 COptions::COptions(CWnd* pParent)
@@ -47,8 +48,17 @@ END_MESSAGE_MAP()
 COLORREF COptions::s_customColors[16] = {};
 
 namespace {
-const int kWidthBoxes[] = { IDC_EDIT_HOUR_ARROW_WIDTH, IDC_EDIT_MINUTE_ARROW_WIDTH,
-                            IDC_EDIT_SCALE_POINTS_WIDTH };
+struct WidthBox {
+    int id;
+    int* width;
+};
+// Each width box with the width it edits.
+std::array<WidthBox, 3> WidthBoxes(face::PenWidths& widths)
+{
+    return { { { IDC_EDIT_HOUR_ARROW_WIDTH, &widths.hour },
+               { IDC_EDIT_MINUTE_ARROW_WIDTH, &widths.minute },
+               { IDC_EDIT_SCALE_POINTS_WIDTH, &widths.scale } } };
+}
 } // namespace
 
 void COptions::DoDataExchange(CDataExchange* pDX)
@@ -70,13 +80,11 @@ BOOL COptions::OnInitDialog()
     SetDlgItemText(IDC_EDIT_DOWN_STR, clock.m_strDownStr.c_str());
     m_btnDigitalPanel.SetCheck(clock.m_nDigitalPanel == 1 ? BST_CHECKED : BST_UNCHECKED);
     m_style = clock.m_style;
-    int* const widths[] = { &m_style.widths.hour, &m_style.widths.minute, &m_style.widths.scale };
-    for (int i = 0; i < 3; ++i)
-        SetDlgItemText(kWidthBoxes[i], std::to_string(*widths[i]).c_str());
+    for (const WidthBox& box : WidthBoxes(m_style.widths))
+        SetDlgItemText(box.id, std::to_string(*box.width).c_str());
     CheckDlgButton(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP,
                    clock.m_bAlwaysOnTop ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_CHECK_LOAD_AT_START,
-                   settings::IsStartedWithSystem() ? BST_CHECKED : BST_UNCHECKED);
+    ShowStartedWithSystem();
     // The focus goes to the first tab stop, Apply.
     return TRUE;
 }
@@ -94,10 +102,9 @@ void COptions::OnBnClickedButtonApply()
 
     // Widths as the other numbers, brought within what a pen can be; the
     // boxes show what was taken.
-    int* const widths[] = { &m_style.widths.hour, &m_style.widths.minute, &m_style.widths.scale };
-    for (int i = 0; i < 3; ++i) {
-        *widths[i] = face::ClampPenWidth(settings::ParseLeadingInt(GetDlgItemText(kWidthBoxes[i])));
-        SetDlgItemText(kWidthBoxes[i], std::to_string(*widths[i]).c_str());
+    for (const WidthBox& box : WidthBoxes(m_style.widths)) {
+        *box.width = face::ClampPenWidth(settings::ParseLeadingInt(GetDlgItemText(box.id)));
+        SetDlgItemText(box.id, std::to_string(*box.width).c_str());
     }
     clock.m_style = m_style;
     clock.m_bAlwaysOnTop = IsDlgButtonChecked(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP) == BST_CHECKED;
@@ -108,9 +115,14 @@ void COptions::OnBnClickedButtonApply()
         !settings::SetStartedWithSystem(startWithSystem, m_pClockDlg->m_strSettingsFolder)) {
         m_pClockDlg->ShowMessageBox(m_hWnd, "Can`t change Load at system start!\n", "Options",
                                     MB_OK | MB_ICONERROR);
-        CheckDlgButton(m_hWnd, IDC_CHECK_LOAD_AT_START,
-                       settings::IsStartedWithSystem() ? BST_CHECKED : BST_UNCHECKED);
+        ShowStartedWithSystem();
     }
+}
+
+void COptions::ShowStartedWithSystem()
+{
+    CheckDlgButton(m_hWnd, IDC_CHECK_LOAD_AT_START,
+                   settings::IsStartedWithSystem() ? BST_CHECKED : BST_UNCHECKED);
 }
 
 face::Rgb* COptions::ColorOfButton(int id)

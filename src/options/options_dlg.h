@@ -45,6 +45,9 @@ private:
     void OnPaint();
     void OnBnClickedButtonColor(int id);
     void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
+    // Checks "Load at system start" when the Run value names this program,
+    // whatever the box showed before.
+    void ShowStartedWithSystem();
 
     // The colour a colour button chooses and shows, or null for another
     // control.
