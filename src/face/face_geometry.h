@@ -62,8 +62,8 @@ struct FaceGeometry {
     Hand minuteHand;
     Line secondHand;
     FontSpec upFont, downFont, panelFont;
-    Box capDisc; // white disc drawn with the thin pen
-    Box capCore; // black region filled over it
+    Box capDisc; // disc in the hands' colour, drawn with the thin pen
+    Box capCore; // region in the background's colour filled over it
 };
 
 // hour is 0..23 (or -1 when the time is unknown), minute and second 0..59

@@ -14,7 +14,6 @@ struct Rgb {
     {
         return red == o.red && green == o.green && blue == o.blue;
     }
-    bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 
 struct PenWidths {

@@ -25,7 +25,6 @@ struct ClockSettings {
                m_strDownStr == o.m_strDownStr && m_nDigitalPanel == o.m_nDigitalPanel &&
                m_style == o.m_style && m_bAlwaysOnTop == o.m_bAlwaysOnTop;
     }
-    bool operator!=(const ClockSettings& o) const { return !(*this == o); }
 };
 
 } // namespace settings

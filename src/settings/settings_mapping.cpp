@@ -28,15 +28,17 @@ face::Rgb ReadColour(const Store& store, const char* key, const face::Rgb& fallb
     return text ? ParseColour(*text).value_or(fallback) : fallback;
 }
 
-std::optional<int> ReadNumber(const Store& store, const char* key)
+// Unlike Store::ReadNumber, which reads the first keys as atoi always did,
+// a value that is no number falls back too.
+int ReadNumberOr(const Store& store, const char* key, int fallback)
 {
     const std::optional<std::string> text = store.Read(kOptionsSection, key);
-    return text ? ParseNumber(*text) : std::nullopt;
+    return text ? ParseNumber(*text).value_or(fallback) : fallback;
 }
 
 int ReadPenWidth(const Store& store, const char* key, int fallback)
 {
-    return face::ClampPenWidth(ReadNumber(store, key).value_or(fallback));
+    return face::ClampPenWidth(ReadNumberOr(store, key, fallback));
 }
 
 std::optional<ScreenRect> UsableSavedRect(const std::string& sizeText)
@@ -84,7 +86,7 @@ std::optional<Loaded> Load(const Store& store)
     style.widths.hour = ReadPenWidth(store, kHourArrowWidthKey, style.widths.hour);
     style.widths.minute = ReadPenWidth(store, kMinuteArrowWidthKey, style.widths.minute);
     style.widths.scale = ReadPenWidth(store, kScalePointsWidthKey, style.widths.scale);
-    v.m_bAlwaysOnTop = ReadNumber(store, kAlwaysOnTopKey).value_or(1) != 0;
+    v.m_bAlwaysOnTop = ReadNumberOr(store, kAlwaysOnTopKey, 1) != 0;
     return loaded;
 }
 

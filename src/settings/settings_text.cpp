@@ -82,8 +82,8 @@ std::optional<SizeRect> ParseSizeText(const std::string& text)
 
 std::string FormatSizeText(const SizeRect& rect)
 {
-    return "\"" + std::to_string(rect.left) + "," + std::to_string(rect.right) + "," +
-           std::to_string(rect.top) + "," + std::to_string(rect.bottom) + "\"";
+    return Quoted(std::to_string(rect.left) + "," + std::to_string(rect.right) + "," +
+                  std::to_string(rect.top) + "," + std::to_string(rect.bottom));
 }
 
 std::optional<face::Rgb> ParseColour(const std::string& text)
@@ -112,8 +112,8 @@ std::optional<face::Rgb> ParseColour(const std::string& text)
 
 std::string FormatColour(const face::Rgb& rgb)
 {
-    return "\"" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
-           std::to_string(rgb.blue) + "\"";
+    return Quoted(std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
+                  std::to_string(rgb.blue));
 }
 
 std::string Quoted(const std::string& value) { return "\"" + value + "\""; }
