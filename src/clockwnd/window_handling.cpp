@@ -189,8 +189,7 @@ BOOL CZentimDlg::PreTranslateMessage(MSG* pMsg)
 void CZentimDlg::ResizeByArrowKey(int delta)
 {
     GetWindowRect(&m_rcWindow);
-    RECT r;
-    GetWindowRect(&r);
+    const RECT r = m_rcWindow;
     MONITORINFO mi{ sizeof mi, {}, {}, 0 };
     GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
     const std::optional<face::Box> resized = clockwnd::ArrowKeyResize(

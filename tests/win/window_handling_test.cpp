@@ -38,6 +38,17 @@ protected:
         return IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd) &&
                !IsZoomed(m_clock.m_hWnd) && TrayIcons() == m_icons;
     }
+    // A record naming the clock's own icon: the shell's side of it.
+    NOTIFYICONDATAA IconOfTheClock() const
+    {
+        return { NOTIFYICONDATAA_V1_SIZE,
+                 m_clock.m_hWnd,
+                 0,
+                 NIF_ICON,
+                 0,
+                 LoadIconA(nullptr, IDI_APPLICATION),
+                 {} };
+    }
     const int m_icons = TrayIcons();
 };
 
@@ -111,13 +122,7 @@ TEST_F(WindowHandling, TheNotificationAreaHidesAndGivesBackTheClock)
             EXPECT_EQ(m_clock.m_rcWindow, normal);
             EXPECT_EQ(WindowRect(m_clock.m_hWnd), normal);
         }
-        NOTIFYICONDATAA nid{ NOTIFYICONDATAA_V1_SIZE,
-                             m_clock.m_hWnd,
-                             0,
-                             NIF_ICON,
-                             0,
-                             LoadIconA(nullptr, IDI_APPLICATION),
-                             {} };
+        NOTIFYICONDATAA nid = IconOfTheClock();
         Press(VK_ESCAPE);
         ASSERT_TRUE(PumpUntil([&] { return InTray(); }));
         Shell_NotifyIconA(NIM_DELETE, &nid);
@@ -129,13 +134,7 @@ TEST_F(WindowHandling, TheNotificationAreaHidesAndGivesBackTheClock)
     });
     g_dialogProc = nullptr;
     Run([&] {
-        NOTIFYICONDATAA nid{ NOTIFYICONDATAA_V1_SIZE,
-                             m_clock.m_hWnd,
-                             0,
-                             NIF_ICON,
-                             0,
-                             LoadIconA(nullptr, IDI_APPLICATION),
-                             {} };
+        NOTIFYICONDATAA nid = IconOfTheClock();
         ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &nid)) << "an icon of the same window and id";
         Press(VK_ESCAPE);
         PumpFor(200);
