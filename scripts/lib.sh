@@ -18,9 +18,9 @@ ZT_BUILD_PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-i686
                    g++-mingw-w64-x86-64)
 ZT_WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
                   fonts-liberation)
+# Xlib reads the clock's pixels for the end-to-end tests and the benchmark;
+# xclock (x11-apps) is the benchmark's peer.
 ZT_TEST_PACKAGES=(faketime python3 python3-pytest python3-pil python3-xlib openbox x11-apps)
-# xclock (x11-apps) is the benchmark's peer; Xlib watches the clock's pixels.
-ZT_BENCH_PACKAGES=()
 # libFuzzer comes with clang's runtime libraries, not with clang itself.
 ZT_FUZZ_PACKAGES=(clang libclang-rt-dev)
 
