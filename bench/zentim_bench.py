@@ -35,7 +35,8 @@ from Xlib import X, display
 from Xlib.error import XError
 from Xlib.ext import damage
 
-from screens import BUILD, DESKTOP_RGB, Wine, WindowManager, XServer, poll
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "scripts"))
+from wine_desktop import BUILD, DESKTOP_RGB, Wine, WindowManager, XServer, poll
 
 ARCHES = ("win32", "win64")
 BLACK = (0, 0, 0)

@@ -4,14 +4,12 @@ its classic scheme and in another, and the clock and its options dialog at
 LogPixels), each dpi in a Wine prefix of its own. Run through
 scripts/screenshots, after scripts/build."""
 
-import os
-import sys
 import tempfile
 from pathlib import Path
 
+from wine_desktop import BUILD, Clock, Desktop, poll
+
 ROOT = Path(__file__).resolve().parents[1]
-sys.path.insert(0, str(ROOT / "tests" / "e2e"))
-from zentim_e2e import BUILD, Clock, Desktop, poll  # noqa: E402
 
 DOCS = ROOT / "docs"
 OTHER_SCHEME = ('color_background="240,236,222"\ncolor_arrows="40,48,64"\n'
@@ -38,11 +36,10 @@ def start(desktop, folder, ini, at, background=(0, 0, 0)):
 
 
 def shoot(dpi, workdir):
-    os.environ["ZENTIM_WINEPREFIX"] = str(BUILD / "wine" / f"screenshots-{dpi}dpi")
-    desktop = Desktop()
+    desktop = Desktop(workdir, BUILD / "wine" / f"screenshots-{dpi}dpi")
     try:
-        desktop.wine("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                     "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        desktop.wine.run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                         "/t", "REG_DWORD", "/d", str(dpi), "/f")
         side = 240 * dpi // 96
         clock = start(desktop, workdir, settings(60, 60, side), (60, 60, side, side))
         clock.face().save(DOCS / f"clock-{dpi}dpi.png")

@@ -1,14 +1,17 @@
 """Fixtures: desktop, for the session, and start: the 32-bit, then the 64-bit
 program started in the test's folder (with zentim.ini when given), shown at `at`."""
 
+import os
+
 import pytest
 
 from zentim_e2e import BUILD, SAVED, Clock, Desktop
 
 
 @pytest.fixture(scope="session")
-def desktop():
-    screen = Desktop()
+def desktop(tmp_path_factory):
+    screen = Desktop(tmp_path_factory.mktemp("desktop"),
+                     os.environ.get("ZENTIM_WINEPREFIX") or BUILD / "wine" / "e2e-prefix")
     yield screen
     screen.close()
 

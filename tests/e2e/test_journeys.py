@@ -1,7 +1,8 @@
 """Whole journeys with the clock: started from a saved file; moved, grown,
 saved and started again; hidden in the tray and back; the options dialog."""
 
-from zentim_e2e import DESKTOP_RGB, SAVED, WHITE, count, poll, settings_ini
+from zentim_e2e import (DESKTOP_RGB, SAVED, WHITE, close, confirm, count, poll, press,
+                        settings_ini, wait_face)
 
 # Where things lie in the 240 x 240 face.
 UP_TEXT, DOWN_TEXT, PANEL = (50, 60, 190, 86), (50, 140, 190, 175), (50, 172, 190, 210)
@@ -23,13 +24,13 @@ def test_starts_from_saved_file(desktop, start, tmp_path):
     elsewhere.mkdir()
     clock = start(ini, args=["Z:" + str(tmp_path).replace("/", "\\")], cwd=elsewhere)
     assert clock.geometry() == SAVED
-    assert clock.wait_face(), "no whole round face"
+    assert wait_face(clock), "no whole round face"
     around = desktop.screenshot(96, 196, 248, 248)
     around.paste(DESKTOP_RGB, (4, 4, 244, 244))
     assert set(around.getdata()) == {DESKTOP_RGB}, "a frame around the clock"
     assert min(texts_on_face(clock)) >= 40, "the texts do not show"
     assert count(clock.face(), PANEL, (153, 102, 10)) >= 200, "no panel box"
-    assert clock.close() == 0
+    assert close(clock) == 0
     assert (tmp_path / "zentim.ini").read_bytes() == ini.encode()
 
 
@@ -42,12 +43,12 @@ def test_moved_grown_and_saved_clock_starts_there_again(desktop, start):
     moved = (250, 260, 240, 240)
     assert clock.wait_geometry(moved) == moved, "the drag did not move the clock"
     for step in (1, 2, 3):
-        clock.press("Up")
+        press(clock, "Up")
         grown = (250 - step, 260 - step, 240 + 2 * step, 240 + 2 * step)
         assert clock.wait_geometry(grown) == grown, f"Up number {step} did not grow the clock"
     clock.choose_from_menu(TO_SAVE_OPTIONS)
-    desktop.confirm("Save")
-    assert clock.close() is not None, "the clock did not end"
+    confirm(desktop, "Save")
+    assert close(clock) is not None, "the clock did not end"
 
     assert start(at=grown).geometry() == grown, "the next start is not where it was left"
     # Left, right, top, bottom.
@@ -57,7 +58,7 @@ def test_moved_grown_and_saved_clock_starts_there_again(desktop, start):
 def test_escape_to_the_tray_and_back(desktop, start):
     clock = start(settings_ini())
     assert not desktop.windows(name=TRAY)
-    clock.press("Escape")
+    press(clock, "Escape")
     assert poll(lambda: not clock.shown()), "Escape did not hide the clock"
     tray = poll(lambda: desktop.windows(name=TRAY))
     assert tray, "no icon in the tray"
@@ -66,7 +67,7 @@ def test_escape_to_the_tray_and_back(desktop, start):
     assert poll(clock.shown), "a click on the icon did not bring the clock back"
     assert poll(lambda: not desktop.windows(name=TRAY)), "the icon stayed"
     assert clock.wait_geometry(SAVED) == SAVED, "the clock came back elsewhere"
-    assert clock.wait_face(), "back, the face is not drawn round"
+    assert wait_face(clock), "back, the face is not drawn round"
 
 
 def test_options_applied_then_saved(desktop, start):
@@ -76,7 +77,7 @@ def test_options_applied_then_saved(desktop, start):
     assert options, "no options dialog"
     # It opens over the clock: put aside, and the face drawn again where it was.
     desktop.xdotool("windowmove", "--sync", options[0], 500, 0)
-    assert clock.wait_face() and texts_on_face(clock) == (0, 0)
+    assert wait_face(clock) and texts_on_face(clock) == (0, 0)
     focus = ("windowfocus", "--sync", options[0])
     # Apply has the focus, the text boxes follow it; tabbing into a box
     # selects its text, so typing replaces it.
@@ -86,7 +87,7 @@ def test_options_applied_then_saved(desktop, start):
     # Then Save: past the two boxes, five colour buttons and Cancel.
     desktop.xdotool(*focus, "key", "Tab", "type", "Studio")
     desktop.xdotool(*focus, "key", "shift+Tab", *["Tab"] * 9, "space")
-    desktop.confirm("Save")
+    confirm(desktop, "Save")
     assert poll(lambda: not desktop.windows(name="Zentim options")), "the dialog stayed"
     ini = (clock.folder / "zentim.ini").read_text("cp1252")
     assert 'up_str="Studio"' in ini and 'down_str="Quartz"' in ini
