@@ -130,18 +130,8 @@ TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
     });
 }
 
-// Every size change of the watched window and every sound, with the time
-// each came.
-HWND g_watched = nullptr;
+// Every size change of the clock and every sound, with the time each came.
 std::vector<std::pair<DWORD, std::string>> g_events;
-
-LRESULT CALLBACK RecordSize(int code, WPARAM wParam, LPARAM lParam)
-{
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->hwnd == g_watched && call->message == WM_SIZE)
-        g_events.emplace_back(GetTickCount(), call->wParam == SIZE_MAXIMIZED ? "max" : "restore");
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 {
@@ -154,8 +144,11 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 // that come twice in the due second chime once.
 TEST_F(ClockTest, ChimeFlashesThenPlaysOncePerDueMinute)
 {
-    const HHOOK hook =
-        SetWindowsHookExA(WH_CALLWNDPROC, &RecordSize, nullptr, GetCurrentThreadId());
+    wintest::SentMessages sizes([&](const CWPSTRUCT& call) {
+        if (call.hwnd == m_clock.m_hWnd && call.message == WM_SIZE)
+            g_events.emplace_back(GetTickCount(),
+                                  call.wParam == SIZE_MAXIMIZED ? "max" : "restore");
+    });
     // Quiet until the window is up, then at 12:15:00.
     face::ClockTime now{ 1772453670, true, 12, 14, 30, 0 };
     m_clock.SetTimeSource([&] { return now; });
@@ -163,7 +156,7 @@ TEST_F(ClockTest, ChimeFlashesThenPlaysOncePerDueMinute)
     m_clock.m_settings.m_nKukuFlashCount = 1;
     std::vector<std::string> flashes, chime;
     Run([&] {
-        const RECT before = wintest::WindowRect(g_watched = m_clock.m_hWnd);
+        const RECT before = wintest::WindowRect(m_clock.m_hWnd);
         g_events.clear();
         face::RunChime(m_clock.m_hWnd, 2, "kuku.wav", &RecordSound);
         EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
@@ -186,7 +179,6 @@ TEST_F(ClockTest, ChimeFlashesThenPlaysOncePerDueMinute)
         wintest::PumpFor(200);
         EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
     });
-    UnhookWindowsHookEx(hook);
     EXPECT_EQ(flashes,
               (std::vector<std::string>{ "max", "restore", "max", "restore", "kuku.wav" }));
     EXPECT_EQ(chime, (std::vector<std::string>{ "max", "restore" }));

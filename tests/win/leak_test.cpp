@@ -88,29 +88,15 @@ TEST_F(Leaks, DrawingFramesKeepsObjects)
     });
 }
 
-// Closes the options once they have shown, each time another way: the
-// Cancel button, Escape, the close box.
-int g_closeWay = 0;
-void CALLBACK CloseOptions(HWND, UINT, UINT_PTR id, DWORD)
-{
-    const HWND options = FindWindowA("#32770", "Zentim options");
-    if (options == nullptr || !IsWindowVisible(options))
-        return;
-    KillTimer(nullptr, id);
-    UpdateWindow(options);
-    if (g_closeWay == 0)
-        SendMessageA(GetDlgItem(options, IDC_BUTTON_CANCEL), BM_CLICK, 0, 0);
-    else
-        SendMessageA(options, g_closeWay == 1 ? WM_COMMAND : WM_SYSCOMMAND,
-                     g_closeWay == 1 ? IDCANCEL : SC_CLOSE, 0);
-}
-
+// Each closing way of the dialog but Save, in turn.
 TEST_F(Leaks, OpeningAndClosingTheOptionsKeepsObjects)
 {
     Run([&] {
         ExpectObjectsKept("openings", 60, [&](int opening) {
-            g_closeWay = opening % 3;
-            SetTimer(nullptr, 0, 10, &CloseOptions);
+            wintest::WhenShown("Zentim options", [opening](HWND options) {
+                UpdateWindow(options);
+                wintest::CloseOptions(options, opening % 3);
+            });
             m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
         });
     });

@@ -89,14 +89,7 @@ TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
                                        100, nullptr, nullptr, nullptr, nullptr);
     Run([&] {
         for (int way = 0; way < 4; ++way) {
-            OpenInRun([&](HWND dlg) {
-                if (way == 1)
-                    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
-                else if (way == 2)
-                    PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-                else
-                    Click(dlg, way == 0 ? IDC_BUTTON_CANCEL : IDC_BUTTON_SAVE);
-            });
+            OpenInRun([&](HWND dlg) { CloseOptions(dlg, way); });
             EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == m_clock.m_hWnd; }, 1000))
                 << "way " << way;
             const LONG width = WindowRect(m_clock.m_hWnd).right - WindowRect(m_clock.m_hWnd).left;

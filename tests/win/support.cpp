@@ -3,6 +3,7 @@
 #include "clockwnd/window_geometry.h"
 #include "framework/gdi.h"
 #include "framework/winapp.h"
+#include "res/resource.h"
 
 #include <filesystem>
 #include <fstream>
@@ -60,23 +61,40 @@ INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script)
 }
 
 namespace {
-std::map<UINT_PTR, std::pair<std::string, std::function<void(HWND)>>> g_waiting;
+struct Waiting {
+    std::string windowClass, caption;
+    std::function<void(HWND)> act;
+};
+std::map<UINT_PTR, Waiting> g_waiting;
 
 void CALLBACK ActWhenShown(HWND, UINT, UINT_PTR id, DWORD)
 {
-    const HWND dlg = FindWindowA("#32770", g_waiting[id].first.c_str());
-    if (dlg == nullptr || !IsWindowVisible(dlg) || !IsWindowEnabled(dlg))
+    const Waiting& waiting = g_waiting[id];
+    const HWND wnd = FindWindowA(waiting.windowClass.c_str(),
+                                 waiting.caption.empty() ? nullptr : waiting.caption.c_str());
+    if (wnd == nullptr || !IsWindowVisible(wnd) || !IsWindowEnabled(wnd))
         return;
     KillTimer(nullptr, id);
-    const auto act = std::move(g_waiting[id].second);
+    const auto act = std::move(g_waiting[id].act);
     g_waiting.erase(id);
-    act(dlg);
+    act(wnd);
 }
 } // namespace
 
-void WhenShown(const char* caption, std::function<void(HWND)> act)
+void WhenShown(const char* caption, std::function<void(HWND)> act, const char* windowClass)
 {
-    g_waiting[SetTimer(nullptr, 0, 10, &ActWhenShown)] = { caption, std::move(act) };
+    g_waiting[SetTimer(nullptr, 0, 10, &ActWhenShown)] = { windowClass, caption, std::move(act) };
+}
+
+void CloseOptions(HWND dlg, int way)
+{
+    if (way == 1)
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    else if (way == 2)
+        PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+        SendMessageA(GetDlgItem(dlg, way == 0 ? IDC_BUTTON_CANCEL : IDC_BUTTON_SAVE), BM_CLICK, 0,
+                     0);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // Helpers of the tests that run real windows under Wine or Windows:
 //   PumpUntil / PumpFor - run the message queue instead of sleeping;
 //   RunModal, WhenShown - script a dialog from inside its modal loop;
+//   CloseOptions        - close the options dialog one of a user's ways;
 //   SentMessages        - watch the messages sent to this thread's windows;
 //   ClockTest           - a clock window run as the program runs it, in a
 //                         scratch folder, its message boxes recorded;
@@ -29,9 +30,15 @@ inline void PumpFor(DWORD ms)
 // dialog is shown and enabled; destroys the dialog after it unless the
 // script ended it. Returns DoModal's result.
 INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script);
-// Once a dialog with this caption shows and takes input, runs act on it
-// from a thread timer, inside whatever modal loop runs then.
-void WhenShown(const char* caption, std::function<void(HWND)> act);
+// Once a window of this class and caption ("" for any) shows and takes
+// input, runs act on it from a thread timer, inside whatever modal loop
+// runs then.
+void WhenShown(const char* caption, std::function<void(HWND)> act,
+               const char* windowClass = "#32770");
+
+// Closes the options dialog as a user may: 0 Cancel, 1 Escape, 2 the close
+// box, 3 Save.
+void CloseOptions(HWND dlg, int way);
 
 // While it lives, watch sees every message sent to this thread's windows.
 class SentMessages {

@@ -143,21 +143,6 @@ TEST_F(WindowHandling, TheNotificationAreaHidesAndGivesBackTheClock)
     });
 }
 
-// What a thread timer sees of the popup menu while it is tracked.
-RECT g_menu;
-UINT g_maximize = 0;
-void CALLBACK InspectMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-    const HWND window = FindWindowA("#32768", nullptr);
-    if (window == nullptr || !IsWindowVisible(window))
-        return;
-    KillTimer(nullptr, id);
-    GetWindowRect(window, &g_menu);
-    const HMENU menu = HMENU(SendMessageA(window, MN_GETHMENU, 0, 0));
-    g_maximize = GetMenuState(menu, ID_MENU_MAXIMIZE, MF_BYCOMMAND) | 0x10000;
-    EndMenu();
-}
-
 // The menu opens at the pointer, not at the press's own point, with
 // Maximize grayed; Restore leaves m_rcWindow where the window is.
 TEST_F(WindowHandling, PopupMenuAtThePointerAndItsCommands)
@@ -165,11 +150,21 @@ TEST_F(WindowHandling, PopupMenuAtThePointerAndItsCommands)
     Run([&] {
         const RECT normal = WindowRect(m_clock.m_hWnd);
         SetCursorPos(normal.left + 40, normal.top + 50);
-        SetTimer(nullptr, 0, 20, &InspectMenu);
+        RECT menuAt{};
+        UINT maximize = 0;
+        WhenShown(
+            "",
+            [&](HWND window) {
+                menuAt = WindowRect(window);
+                const HMENU menu = HMENU(SendMessageA(window, MN_GETHMENU, 0, 0));
+                maximize = GetMenuState(menu, ID_MENU_MAXIMIZE, MF_BYCOMMAND) | 0x10000;
+                EndMenu();
+            },
+            "#32768");
         PostMessageA(m_clock.m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
-        ASSERT_TRUE(PumpUntil([] { return g_maximize != 0; }));
-        EXPECT_EQ(g_menu.left * 10000 + g_menu.top, (normal.left + 40) * 10000 + normal.top + 50);
-        EXPECT_EQ(g_maximize & (MF_GRAYED | MF_DISABLED), UINT(MF_GRAYED | MF_DISABLED));
+        ASSERT_TRUE(PumpUntil([&] { return maximize != 0; }));
+        EXPECT_EQ(menuAt.left * 10000 + menuAt.top, (normal.left + 40) * 10000 + normal.top + 50);
+        EXPECT_EQ(maximize & (MF_GRAYED | MF_DISABLED), UINT(MF_GRAYED | MF_DISABLED));
         m_clock.SendMessage(WM_COMMAND, ID_MENU_MAXIMIZE, 0);
         EXPECT_TRUE(PumpUntil([&] { return IsZoomed(m_clock.m_hWnd) != FALSE; }));
         m_clock.SendMessage(WM_COMMAND, ID_MENU_RESTORE, 0);
