@@ -119,12 +119,9 @@ TEST_F(OptionsDialog, ColoursAndWidthsGoToTheFaceAtApply)
         for (int i = 0; i < 5; ++i) {
             // The red, green and blue boxes of the full colour dialog.
             WhenShown("Color", [i](HWND color) {
-                for (int box : { 706, 707, 708 })
-                    SetDlgItemInt(color, box,
-                                  box == 706   ? 10 * i
-                                  : box == 707 ? 100 + i
-                                               : 200 - i,
-                                  FALSE);
+                const int rgb[] = { 10 * i, 100 + i, 200 - i };
+                for (int k = 0; k < 3; ++k)
+                    SetDlgItemInt(color, 706 + k, rgb[k], FALSE);
                 SendMessageA(color, WM_COMMAND, IDOK, 0);
             });
             Click(dlg, buttons[i]);
