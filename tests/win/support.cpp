@@ -35,32 +35,6 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 }
 
 namespace {
-CDialog* g_dialog = nullptr;
-const std::function<void()>* g_script = nullptr;
-
-// The modal loop shows the dialog once its queue runs empty: the script
-// starts only then, and not while a box of its own disables it.
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    const HWND wnd = g_dialog->m_hWnd;
-    if (wnd != nullptr && (!IsWindowVisible(wnd) || !IsWindowEnabled(wnd)))
-        return;
-    KillTimer(nullptr, id);
-    (*g_script)();
-    if (g_dialog->m_hWnd != nullptr)
-        DestroyWindow(g_dialog->m_hWnd);
-}
-} // namespace
-
-INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script)
-{
-    g_dialog = &dlg;
-    g_script = &script;
-    SetTimer(nullptr, 0, 10, &RunScript);
-    return dlg.DoModal();
-}
-
-namespace {
 struct Waiting {
     std::string windowClass, caption;
     std::function<void(HWND)> act;
@@ -173,7 +147,13 @@ ClockTest::~ClockTest()
 INT_PTR ClockTest::Run(const std::function<void()>& script)
 {
     AfxGetApp()->m_pMainWnd = &m_clock;
-    const INT_PTR result = RunModal(m_clock, script);
+    // The modal loop shows the clock once its queue first runs empty.
+    WhenShown("", [&](HWND) {
+        script();
+        if (m_clock.m_hWnd != nullptr)
+            DestroyWindow(m_clock.m_hWnd);
+    });
+    const INT_PTR result = m_clock.DoModal();
     AfxGetApp()->m_pMainWnd = nullptr;
     return result;
 }

@@ -1,6 +1,6 @@
 // Helpers of the tests that run real windows under Wine or Windows:
 //   PumpUntil / PumpFor - run the message queue instead of sleeping;
-//   RunModal, WhenShown - script a dialog from inside its modal loop;
+//   WhenShown           - script a dialog from inside its modal loop;
 //   CloseOptions        - close the options dialog one of a user's ways;
 //   SentMessages        - watch the messages sent to this thread's windows;
 //   ClockTest           - a clock window run as the program runs it, in a
@@ -26,10 +26,6 @@ inline void PumpFor(DWORD ms)
 {
     PumpUntil([] { return false; }, ms);
 }
-// Runs dlg.DoModal() with script called from inside its loop once the
-// dialog is shown and enabled; destroys the dialog after it unless the
-// script ended it. Returns DoModal's result.
-INT_PTR RunModal(CDialog& dlg, const std::function<void()>& script);
 // Once a window of this class and caption ("" for any) shows and takes
 // input, runs act on it from a thread timer, inside whatever modal loop
 // runs then.
@@ -58,7 +54,9 @@ class ClockTest : public testing::Test {
 protected:
     ClockTest();
     ~ClockTest() override;
-    // Runs the clock as the program's main window, script inside its loop.
+    // Runs the clock as the program's main window, script inside its loop
+    // once the clock is shown and enabled; destroys the clock after it unless
+    // the script ended it. Returns DoModal's result.
     INT_PTR Run(const std::function<void()>& script);
     std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
     void Write(const std::string& name, const std::string& content) const;
