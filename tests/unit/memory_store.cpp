@@ -56,3 +56,14 @@ bool MemoryStore::Write(const char* section, const char* key, const std::string&
         m_keys.push_back({ section, key, value });
     return true;
 }
+
+std::string MemoryStore::Text() const
+{
+    std::string text;
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        if (i == 0 || m_keys[i].section != m_keys[i - 1].section)
+            text += "[" + m_keys[i].section + "]\n";
+        text += m_keys[i].key + "=" + m_keys[i].value + "\n";
+    }
+    return text;
+}

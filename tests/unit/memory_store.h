@@ -6,25 +6,12 @@
 
 #include "settings/store.h"
 
-#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
 class MemoryStore : public settings::Store {
 public:
-    struct Key {
-        std::string section, key, value;
-        bool operator==(const Key& o) const
-        {
-            return section == o.section && key == o.key && value == o.value;
-        }
-        friend void PrintTo(const Key& k, std::ostream* os)
-        {
-            *os << "[" << k.section << "] " << k.key << "=" << k.value;
-        }
-    };
-
     MemoryStore() = default; // no file at all
     // A file of "[section]" and "key=value" lines.
     explicit MemoryStore(const std::string& file);
@@ -33,12 +20,19 @@ public:
     std::optional<std::string> Read(const char* section, const char* key) const override;
     bool Write(const char* section, const char* key, const std::string& value) override;
 
-    std::vector<Key> m_keys;
+    // The keys as such a file: a "[section]" line wherever the section
+    // changes from the key before.
+    std::string Text() const;
+
     // Keys whose writes fail; every write fails in a file that cannot be
     // written.
     std::set<std::string> m_failingKeys;
     bool m_readOnly = false;
 
 private:
+    struct Key {
+        std::string section, key, value;
+    };
+    std::vector<Key> m_keys;
     bool m_exists = false;
 };
