@@ -20,11 +20,4 @@ std::optional<face::Box> ArrowKeyResize(const face::Box& window, int delta,
                       window.top - delta + height };
 }
 
-std::optional<face::Box> RectAfterScaleChange(const face::Box& suggested, bool placingSavedRect)
-{
-    if (placingSavedRect)
-        return std::nullopt;
-    return suggested;
-}
-
 } // namespace clockwnd

@@ -1,7 +1,6 @@
 // Geometry of the clock window, free of any platform API:
 //   RoundRegionBox - the ellipse the window is clipped to;
-//   ArrowKeyResize - the window after one press of Up or Down;
-//   RectAfterScaleChange - the window on a monitor of another scale.
+//   ArrowKeyResize - the window after one press of Up or Down.
 #pragma once
 
 #include "face/face_geometry.h"
@@ -20,11 +19,5 @@ face::Box RoundRegionBox(int width, int height);
 // than the work area, whose edges it could no longer reach.
 std::optional<face::Box> ArrowKeyResize(const face::Box& window, int delta,
                                         const face::Box& workArea);
-
-// The rectangle the system suggests, which keeps the clock's physical
-// size; nothing, so that the window stays as it is being put, while it moves
-// to a rectangle from the settings file: that is applied as saved, or each
-// start would scale it again.
-std::optional<face::Box> RectAfterScaleChange(const face::Box& suggested, bool placingSavedRect);
 
 } // namespace clockwnd

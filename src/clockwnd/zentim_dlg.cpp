@@ -166,14 +166,14 @@ void CZentimDlg::SetRoundRegion()
 LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
 {
     // Taking the size the system suggests keeps the clock's physical size
-    // on a monitor of another scale; the size changes clip it anew.
-    const RECT& s = *reinterpret_cast<const RECT*>(lParam);
-    const std::optional<face::Box> rect =
-        clockwnd::RectAfterScaleChange({ s.left, s.top, s.right, s.bottom }, m_bPlacingSavedRect);
-    if (!rect)
+    // on a monitor of another scale; the size changes clip it anew. Not
+    // while it moves to a rectangle from the settings file: that is applied
+    // as saved, or each start would scale it again.
+    if (m_bPlacingSavedRect)
         return 0;
-    SetWindowPos(m_hWnd, nullptr, rect->left, rect->top, rect->right - rect->left,
-                 rect->bottom - rect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT& rect = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 

@@ -104,11 +104,4 @@ TEST(WindowGeometry, RegionAndArrowKeys)
             << "case " << i;
 }
 
-// A rectangle from the settings file wins over the system's suggestion.
-TEST(WindowGeometry, ScaleChange)
-{
-    EXPECT_EQ(clockwnd::RectAfterScaleChange({ 1, 2, 3, 4 }, false), (Box{ 1, 2, 3, 4 }));
-    EXPECT_EQ(clockwnd::RectAfterScaleChange({ 1, 2, 3, 4 }, true), std::nullopt);
-}
-
 } // namespace
