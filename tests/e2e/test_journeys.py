@@ -22,8 +22,8 @@ def test_starts_from_saved_file(desktop, start, tmp_path):
     # As the system starts it at logon: in another folder, told the settings'.
     elsewhere = tmp_path / "elsewhere"
     elsewhere.mkdir()
+    # Shown at the saved rectangle, or start() fails.
     clock = start(ini, args=["Z:" + str(tmp_path).replace("/", "\\")], cwd=elsewhere)
-    assert clock.geometry() == SAVED
     assert wait_face(clock), "no whole round face"
     around = desktop.screenshot(96, 196, 248, 248)
     around.paste(DESKTOP_RGB, (4, 4, 244, 244))
@@ -50,7 +50,7 @@ def test_moved_grown_and_saved_clock_starts_there_again(desktop, start):
     confirm(desktop, "Save")
     assert close(clock) is not None, "the clock did not end"
 
-    assert start(at=grown).geometry() == grown, "the next start is not where it was left"
+    start(at=grown)  # fails unless the next start is where the clock was left
     # Left, right, top, bottom.
     assert 'size="247,493,257,503"' in (clock.folder / "zentim.ini").read_text()
 

@@ -7,8 +7,6 @@
 #include "framework/gdi.h"
 #include "res/resource.h"
 
-#include <iostream>
-
 namespace {
 
 using Leaks = wintest::ClockTest;
@@ -57,8 +55,6 @@ void ExpectObjectsKept(const char* what, int count, const std::function<void(int
         step(i);
     const GuiObjects start = CountGuiObjects();
     testing::Test::RecordProperty("object_count", start.method);
-    std::cout << "Objects counted by " << start.method << ": " << start.gdi << " GDI, "
-              << start.user << " USER\n";
     for (int i = kWarmUp; i < count; ++i) {
         step(i);
         // Paints and ticks go on as they would between the steps.

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 
 namespace {
@@ -27,7 +25,6 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* e)
 int main(int argc, char** argv)
 {
     SetUnhandledExceptionFilter(&ReportCrash);
-    InitCommonControls();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -41,13 +41,9 @@ protected:
     // A record naming the clock's own icon: the shell's side of it.
     NOTIFYICONDATAA IconOfTheClock() const
     {
-        return { NOTIFYICONDATAA_V1_SIZE,
-                 m_clock.m_hWnd,
-                 0,
-                 NIF_ICON,
-                 0,
-                 LoadIconA(nullptr, IDI_APPLICATION),
-                 {} };
+        NOTIFYICONDATAA nid{ NOTIFYICONDATAA_V1_SIZE, m_clock.m_hWnd, 0, NIF_ICON };
+        nid.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        return nid;
     }
     const int m_icons = TrayIcons();
 };
