@@ -38,12 +38,23 @@ protected:
     }
 };
 
+// The test button plays what the sound box holds.
+std::vector<std::string> g_played;
+BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
+{
+    g_played.push_back(flags == SND_FILENAME ? sound : "wrong flags");
+    return TRUE;
+}
+
 // Centred over the clock, which it disables while it is open. It shows the
-// clock's settings (only a panel setting of 1 checks its box); Apply reads
-// the numbers as atoi does, keeps the dialog open and sets the clock's
-// settings; what is typed after it and then cancelled is lost. Enter in a
-// box applies too, through the dialog's own loop.
-TEST_F(OptionsDialog, OpensWithTheSettingsAndApplyWritesThemBack)
+// clock's settings (only a panel setting of 1 checks its box). Each colour
+// button opens the colour dialog and shows what was chosen in its swatch;
+// the test button shows its loudspeaker and plays the box, applied or not,
+// and nothing when it is empty. Apply reads the numbers as atoi does, the
+// widths kept within 1..30 and their boxes showing what was taken, keeps
+// the dialog open and gives everything to the clock; Enter in a box applies
+// too, through the dialog's own loop. What is cancelled is lost.
+TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
 {
     m_clock.m_settings = { 30, "C:\\cuckoo.wav", -3, "Top", "", 2 };
     Open([&](HWND dlg) {
@@ -52,32 +63,74 @@ TEST_F(OptionsDialog, OpensWithTheSettingsAndApplyWritesThemBack)
         EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
         EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
         EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
-        const int boxes[] = { IDC_EDIT_KUKU_TYPE, IDC_EDIT_KUKU_SOUND, IDC_EDIT_KUKU_FLASH_COUNT,
-                              IDC_EDIT_UP_STR, IDC_EDIT_DOWN_STR };
-        std::string shown;
-        for (int id : boxes)
-            shown += Text(dlg, id) + "|";
-        EXPECT_EQ(shown, "30|C:\\cuckoo.wav|-3|Top||");
+        const int boxes[] = { IDC_EDIT_KUKU_TYPE,          IDC_EDIT_KUKU_SOUND,
+                              IDC_EDIT_KUKU_FLASH_COUNT,   IDC_EDIT_UP_STR,
+                              IDC_EDIT_DOWN_STR,           IDC_EDIT_HOUR_ARROW_WIDTH,
+                              IDC_EDIT_MINUTE_ARROW_WIDTH, IDC_EDIT_SCALE_POINTS_WIDTH };
+        const auto shown = [&] {
+            std::string texts;
+            for (int id : boxes)
+                texts += Text(dlg, id) + "|";
+            return texts;
+        };
+        EXPECT_EQ(shown(), "30|C:\\cuckoo.wav|-3|Top||5|3|3|");
         EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
-        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", "Down" };
-        for (int i = 0; i < 5; ++i)
+
+        const int colours[] = { IDC_BUTTON_COLOR_BACKGROUND, IDC_BUTTON_COLOR_ARROWS,
+                                IDC_BUTTON_COLOR_SECOND_ARROW, IDC_BUTTON_COLOR_DIGITAL_BKGRD,
+                                IDC_BUTTON_COLOR_DIGITAL_DIGITS };
+        for (int i = 0; i < 5; ++i) {
+            // The red, green and blue boxes of the full colour dialog.
+            WhenShown("Color", [i](HWND color) {
+                const int rgb[] = { 10 * i, 100 + i, 200 - i };
+                for (int k = 0; k < 3; ++k)
+                    SetDlgItemInt(color, 706 + k, rgb[k], FALSE);
+                SendMessageA(color, WM_COMMAND, IDOK, 0);
+            });
+            Click(dlg, colours[i]);
+            const HWND button = GetDlgItem(dlg, colours[i]);
+            UpdateWindow(button);
+            RECT rc;
+            GetClientRect(button, &rc);
+            const HDC dc = GetDC(button);
+            EXPECT_EQ(GetPixel(dc, rc.bottom, rc.bottom / 2), RGB(10 * i, 100 + i, 200 - i))
+                << "the swatch of button " << i;
+            ReleaseDC(button, dc);
+        }
+
+        BITMAP bm{};
+        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(GetDlgItem(dlg, IDC_BUTTON_PLAY),
+                                                          BM_GETIMAGE, IMAGE_BITMAP, 0)),
+                   sizeof bm, &bm);
+        EXPECT_EQ(bm.bmWidth * 100 + bm.bmHeight, 1016) << "the 10 x 16 loudspeaker";
+        static_cast<COptions*>(CWnd::FromHandle(dlg))->SetSoundPlayer(&RecordSound);
+        for (const char* sound : { "", "C:\\typed.wav" }) {
+            SetDlgItemTextA(dlg, IDC_EDIT_KUKU_SOUND, sound);
+            Click(dlg, IDC_BUTTON_PLAY);
+        }
+
+        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", "Down", "0", "45", "7x" };
+        for (int i = 0; i < 8; ++i)
             SetDlgItemTextA(dlg, boxes[i], typed[i]);
         CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
         Click(dlg, IDC_BUTTON_APPLY);
         EXPECT_TRUE(IsWindowVisible(dlg));
+        EXPECT_EQ(shown(), " 15abc|new.wav|+3|Up|Down|1|30|7|");
         SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
         SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
         SetFocus(GetDlgItem(dlg, IDC_EDIT_DOWN_STR));
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
     });
-    EXPECT_EQ(m_clock.m_settings,
-              (settings::ClockSettings{ 15, "new.wav", 3, "typed", "entered", 1 }));
-    m_clock.m_settings.m_strUpStr = "Up";
+    settings::ClockSettings applied{ 15, "new.wav", 3, "typed", "entered", 1 };
+    applied.m_style = { { 0, 100, 200 },  { 10, 101, 199 }, { 20, 102, 198 },
+                        { 30, 103, 197 }, { 40, 104, 196 }, { 1, 30, 7 } };
+    EXPECT_EQ(m_clock.m_settings, applied);
+    EXPECT_EQ(g_played, std::vector<std::string>{ "C:\\typed.wav" });
     Open([&](HWND dlg) {
-        SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
+        SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "Up");
         Click(dlg, IDC_BUTTON_CANCEL);
     });
-    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "Up");
+    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "typed");
 }
 
 // However the dialog closes (Cancel, Escape, the close box, Save), the
@@ -105,50 +158,6 @@ TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
         }
     });
     DestroyWindow(other);
-}
-
-// Each colour button opens the colour dialog, shows what was chosen and
-// gives it to the clock at Apply. Widths are read as the other numbers and
-// kept within 1..30, the boxes showing what was taken.
-TEST_F(OptionsDialog, ColoursAndWidthsGoToTheFaceAtApply)
-{
-    const int buttons[] = { IDC_BUTTON_COLOR_BACKGROUND, IDC_BUTTON_COLOR_ARROWS,
-                            IDC_BUTTON_COLOR_SECOND_ARROW, IDC_BUTTON_COLOR_DIGITAL_BKGRD,
-                            IDC_BUTTON_COLOR_DIGITAL_DIGITS };
-    Open([&](HWND dlg) {
-        for (int i = 0; i < 5; ++i) {
-            // The red, green and blue boxes of the full colour dialog.
-            WhenShown("Color", [i](HWND color) {
-                const int rgb[] = { 10 * i, 100 + i, 200 - i };
-                for (int k = 0; k < 3; ++k)
-                    SetDlgItemInt(color, 706 + k, rgb[k], FALSE);
-                SendMessageA(color, WM_COMMAND, IDOK, 0);
-            });
-            Click(dlg, buttons[i]);
-            const HWND button = GetDlgItem(dlg, buttons[i]);
-            UpdateWindow(button);
-            RECT rc;
-            GetClientRect(button, &rc);
-            const HDC dc = GetDC(button);
-            EXPECT_EQ(GetPixel(dc, rc.bottom, rc.bottom / 2), RGB(10 * i, 100 + i, 200 - i))
-                << "the swatch of button " << i;
-            ReleaseDC(button, dc);
-        }
-        SetDlgItemTextA(dlg, IDC_EDIT_HOUR_ARROW_WIDTH, "0");
-        SetDlgItemTextA(dlg, IDC_EDIT_MINUTE_ARROW_WIDTH, "45");
-        SetDlgItemTextA(dlg, IDC_EDIT_SCALE_POINTS_WIDTH, "7x");
-        Click(dlg, IDC_BUTTON_APPLY);
-        EXPECT_EQ(Text(dlg, IDC_EDIT_HOUR_ARROW_WIDTH) + Text(dlg, IDC_EDIT_MINUTE_ARROW_WIDTH) +
-                      Text(dlg, IDC_EDIT_SCALE_POINTS_WIDTH),
-                  "1307");
-    });
-    const face::FaceStyle style = m_clock.m_settings.m_style;
-    EXPECT_TRUE((face::FaceStyle{ { 0, 100, 200 },
-                                  { 10, 101, 199 },
-                                  { 20, 102, 198 },
-                                  { 30, 103, 197 },
-                                  { 40, 104, 196 },
-                                  { 1, 30, 7 } }) == style);
 }
 
 // "Always on top" takes the clock out of the topmost band and back; "Load
@@ -182,33 +191,6 @@ TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
                   first ? "\"" + std::string(program) + "\" \"" + m_clock.m_strSettingsFolder + "\""
                         : "");
     }
-}
-
-// The test button shows its picture and plays what the box holds, applied
-// or not; nothing when the box is empty.
-std::vector<std::string> g_played;
-BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
-{
-    g_played.push_back(flags == SND_FILENAME ? sound : "wrong flags");
-    return TRUE;
-}
-
-TEST_F(OptionsDialog, PlayButtonPlaysTheBox)
-{
-    Open([&](HWND dlg) {
-        BITMAP bm{};
-        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(GetDlgItem(dlg, IDC_BUTTON_PLAY),
-                                                          BM_GETIMAGE, IMAGE_BITMAP, 0)),
-                   sizeof bm, &bm);
-        EXPECT_EQ(bm.bmWidth * 100 + bm.bmHeight, 1016) << "the 10 x 16 loudspeaker";
-        static_cast<COptions*>(CWnd::FromHandle(dlg))->SetSoundPlayer(&RecordSound);
-        for (const char* sound : { "", "C:\\typed.wav" }) {
-            SetDlgItemTextA(dlg, IDC_EDIT_KUKU_SOUND, sound);
-            Click(dlg, IDC_BUTTON_PLAY);
-        }
-    });
-    EXPECT_EQ(g_played, std::vector<std::string>{ "C:\\typed.wav" });
-    EXPECT_EQ(m_clock.m_settings.m_strKukuSound, "");
 }
 
 } // namespace
