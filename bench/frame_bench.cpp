@@ -156,8 +156,7 @@ void BenchWindow(int batches)
 {
     for (const int size : kSizes) {
         CZentimDlg dlg;
-        AfxGetApp()->m_pMainWnd = &dlg;
-        wintest::WhenShown("", [&](HWND) {
+        wintest::RunAsMainWindow(dlg, [&] {
             SetWindowPos(dlg.m_hWnd, nullptr, 20, 20, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
             GetWindowRect(dlg.m_hWnd, &dlg.m_rcWindow);
             dlg.SetRoundRegion();
@@ -169,10 +168,7 @@ void BenchWindow(int batches)
                 },
                 batches, 100);
             Print("window", size, "bare", f);
-            DestroyWindow(dlg.m_hWnd);
         });
-        dlg.DoModal();
-        AfxGetApp()->m_pMainWnd = nullptr;
     }
 }
 

@@ -144,18 +144,23 @@ ClockTest::~ClockTest()
     std::filesystem::remove_all(m_dir, ignored);
 }
 
-INT_PTR ClockTest::Run(const std::function<void()>& script)
+INT_PTR RunAsMainWindow(CDialog& dlg, const std::function<void()>& script)
 {
-    AfxGetApp()->m_pMainWnd = &m_clock;
-    // The modal loop shows the clock once its queue first runs empty.
+    AfxGetApp()->m_pMainWnd = &dlg;
+    // The modal loop shows the dialog once its queue first runs empty.
     WhenShown("", [&](HWND) {
         script();
-        if (m_clock.m_hWnd != nullptr)
-            DestroyWindow(m_clock.m_hWnd);
+        if (dlg.m_hWnd != nullptr)
+            DestroyWindow(dlg.m_hWnd);
     });
-    const INT_PTR result = m_clock.DoModal();
+    const INT_PTR result = dlg.DoModal();
     AfxGetApp()->m_pMainWnd = nullptr;
     return result;
+}
+
+INT_PTR ClockTest::Run(const std::function<void()>& script)
+{
+    return RunAsMainWindow(m_clock, script);
 }
 
 void ClockTest::Write(const std::string& name, const std::string& content) const

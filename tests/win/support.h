@@ -1,6 +1,7 @@
 // Helpers of the tests that run real windows under Wine or Windows:
 //   PumpUntil / PumpFor - run the message queue instead of sleeping;
 //   WhenShown           - script a dialog from inside its modal loop;
+//   RunAsMainWindow     - run a dialog as the program does, scripted so;
 //   CloseOptions        - close the options dialog one of a user's ways;
 //   SentMessages        - watch the messages sent to this thread's windows;
 //   ClockTest           - a clock window run as the program runs it, in a
@@ -32,6 +33,11 @@ inline void PumpFor(DWORD ms)
 void WhenShown(const char* caption, std::function<void(HWND)> act,
                const char* windowClass = "#32770");
 
+// Runs dlg modally as the program's main window, script inside its loop once
+// the dialog is shown and enabled; destroys the dialog after it unless the
+// script ended it. Returns DoModal's result.
+INT_PTR RunAsMainWindow(CDialog& dlg, const std::function<void()>& script);
+
 // Closes the options dialog as a user may: 0 Cancel, 1 Escape, 2 the close
 // box, 3 Save.
 void CloseOptions(HWND dlg, int way);
@@ -54,9 +60,7 @@ class ClockTest : public testing::Test {
 protected:
     ClockTest();
     ~ClockTest() override;
-    // Runs the clock as the program's main window, script inside its loop
-    // once the clock is shown and enabled; destroys the clock after it unless
-    // the script ended it. Returns DoModal's result.
+    // RunAsMainWindow with the clock.
     INT_PTR Run(const std::function<void()>& script);
     std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
     void Write(const std::string& name, const std::string& content) const;
