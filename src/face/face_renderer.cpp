@@ -5,8 +5,6 @@
 namespace face {
 namespace {
 
-COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
-
 CFont MakeFont(const FontSpec& font, const char* face)
 {
     return CFont(CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,
@@ -40,6 +38,8 @@ void DrawLine(HDC dc, HPEN pen, const Line& line)
 }
 
 } // namespace
+
+COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
 DrawTools::DrawTools(const FaceGeometry& g, const FaceStyle& style)
     : arrows(ToColorRef(style.arrows)), background(ToColorRef(style.background)),

@@ -2,7 +2,8 @@
 //   DrawTools  - the pens, brushes and fonts of one size and style;
 //   RenderDial - what stays for a minute: background, texts, panel, marks;
 //   RenderHands - the hands and the centre cap, over the dial;
-//   RenderFace - the whole frame, both in their order.
+//   RenderFace - the whole frame, both in their order;
+//   ToColorRef - a style's colour as GDI takes it.
 // The clock window keeps its tools and dial between ticks (FaceCanvas);
 // the tests and the benchmark draw through the same functions.
 #pragma once
@@ -20,6 +21,8 @@ struct FaceTexts {
     const std::string& timeText; // the digital panel's "HH:MM"
     bool digitalPanel;           // whether the panel is drawn
 };
+
+COLORREF ToColorRef(const Rgb& rgb);
 
 // Made for a geometry's width (the fonts and pen widths follow it) and a
 // style; owns every object it makes.

@@ -1,6 +1,7 @@
 #include "options/options_dlg.h"
 
 #include "clockwnd/zentim_dlg.h"
+#include "face/face_renderer.h"
 #include "framework/color_dialog.h"
 #include "framework/file_dialog.h"
 #include "framework/late_bound.h"
@@ -146,7 +147,7 @@ void COptions::OnBnClickedButtonColor(int id)
 {
     // The clock takes the colour at the next Apply, as it takes the boxes.
     face::Rgb& color = *ColorOfButton(id);
-    CColorDialog dlg(RGB(color.red, color.green, color.blue), s_customColors, this);
+    CColorDialog dlg(face::ToColorRef(color), s_customColors, this);
     if (dlg.DoModal() != IDOK)
         return;
     const COLORREF chosen = dlg.GetColor();
@@ -165,7 +166,7 @@ void COptions::OnDrawItem(int id, LPDRAWITEMSTRUCT item)
     DrawFrameControl(item->hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     const int inset = (rc.bottom - rc.top) / 4;
     RECT swatch{ rc.left + 2 * inset, rc.top + inset, rc.left + 6 * inset, rc.bottom - inset };
-    const CBrush fill(CreateSolidBrush(RGB(color->red, color->green, color->blue)));
+    const CBrush fill(CreateSolidBrush(face::ToColorRef(*color)));
     FillRect(item->hDC, &swatch, fill);
     FrameRect(item->hDC, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RECT text{ swatch.right + 2 * inset, rc.top, rc.right - inset, rc.bottom };
