@@ -15,6 +15,23 @@ constexpr UINT_PTR kClockTimer = 0;
 // Posted at creation: the first face is made before the window is first
 // shown, at its saved place, rather than after.
 constexpr UINT WM_FIRST_FACE = WM_APP + 1;
+
+// The folder the clock was started on, as a full path: the start with the
+// system runs the clock from another folder. The current folder when it was
+// started on none, or on what is no folder (a file dropped on the program).
+std::string SettingsFolder(const std::string& startedOn)
+{
+    char path[MAX_PATH] = "";
+    const DWORD attributes =
+        startedOn.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(startedOn.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        const DWORD length = GetFullPathNameA(startedOn.c_str(), MAX_PATH, path, nullptr);
+        if (length > 0 && length < MAX_PATH)
+            return path;
+    }
+    GetCurrentDirectoryA(MAX_PATH, path);
+    return path;
+}
 } // namespace
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
@@ -64,11 +81,7 @@ BOOL CZentimDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    if (m_strSettingsFolder.empty()) {
-        char currentDir[MAX_PATH] = "";
-        GetCurrentDirectoryA(MAX_PATH, currentDir);
-        m_strSettingsFolder = currentDir;
-    }
+    m_strSettingsFolder = SettingsFolder(m_strSettingsFolder);
     m_strIniDir = settings::BuildIniDir(m_strSettingsFolder);
     m_strIniPath = settings::BuildIniPath(m_strIniDir);
 

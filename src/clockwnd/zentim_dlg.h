@@ -59,7 +59,7 @@ public:
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
     // The folder whose zentim.ini the clock reads: the one it was started
-    // on, else the current one at start.
+    // on, made a full path at start, else the current one.
     std::string m_strSettingsFolder;
     std::string m_strIniDir;
     std::string m_strIniPath;

@@ -57,6 +57,21 @@ TEST_F(ClockWindow, StartsTopmostToolWindowCentredAndClipped)
     EXPECT_EQ(Read("zentim.ini"), "");
 }
 
+// Started on a folder by a relative name, the clock keeps its full path, as
+// the start with the system must name it; on what is no folder, it takes
+// the current folder, as when started on none.
+TEST_F(ClockWindow, SettingsFolderIsAFullPath)
+{
+    CreateDirectoryA(Path("sub").c_str(), nullptr);
+    Write("file", "");
+    for (const std::string startedOn : { "sub", "file", "missing" }) {
+        m_clock.m_strSettingsFolder = startedOn;
+        Run([] {});
+        EXPECT_EQ(m_clock.m_strSettingsFolder + "\\", Path(startedOn == "sub" ? "sub\\" : ""))
+            << startedOn;
+    }
+}
+
 // Before the window is first seen the file is applied: the saved place,
 // round, the settings, a frame drawn, one box listing what was missing.
 // The box's own loop lets ticks through; none starts this work again.
