@@ -56,6 +56,7 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 // too, through the dialog's own loop. What is cancelled is lost.
 TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
 {
+    g_played.clear();
     m_clock.m_settings = { 30, "C:\\cuckoo.wav", -3, "Top", "", 2 };
     Open([&](HWND dlg) {
         EXPECT_FALSE(IsWindowEnabled(m_clock.m_hWnd));
@@ -140,11 +141,14 @@ TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
 {
     const HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
                                        100, nullptr, nullptr, nullptr, nullptr);
+    Settle();
     Run([&] {
+        Settle();
         for (int way = 0; way < 4; ++way) {
             OpenInRun([&](HWND dlg) { CloseOptions(dlg, way); });
             EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == m_clock.m_hWnd; }, 1000))
                 << "way " << way;
+            Settle();
             const LONG width = WindowRect(m_clock.m_hWnd).right - WindowRect(m_clock.m_hWnd).left;
             keybd_event(VK_UP, 0, 0, 0);
             keybd_event(VK_UP, 0, KEYEVENTF_KEYUP, 0);

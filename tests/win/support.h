@@ -1,12 +1,4 @@
-// Helpers of the tests that run real windows under Wine or Windows:
-//   PumpUntil / PumpFor - run the message queue instead of sleeping;
-//   WhenShown           - script a dialog from inside its modal loop;
-//   RunAsMainWindow     - run a dialog as the program does, scripted so;
-//   CloseOptions        - close the options dialog one of a user's ways;
-//   SentMessages        - watch the messages sent to this thread's windows;
-//   ClockTest           - a clock window run as the program runs it, in a
-//                         scratch folder, its message boxes recorded;
-//   IsSameArea, IsClippedToClockEllipse, WindowRect; RECT for EXPECT_EQ.
+// Helpers of the tests that run real windows under Wine or Windows.
 #pragma once
 
 #include "clockwnd/zentim_dlg.h"
@@ -27,6 +19,10 @@ inline void PumpFor(DWORD ms)
 {
     PumpUntil([] { return false; }, ms);
 }
+// Wine 8 applies the window manager's answer to a change of a window's
+// place or size even when a later change has gone out: a test lets the
+// changes settle before the next, as a person's pace does.
+inline void Settle() { PumpFor(200); }
 // Once a window of this class and caption ("" for any) shows and takes
 // input, runs act on it from a thread timer, inside whatever modal loop
 // runs then.
@@ -56,6 +52,8 @@ bool IsSameArea(HRGN a, HRGN b);
 bool IsClippedToClockEllipse(HWND wnd);
 RECT WindowRect(HWND wnd);
 
+// A clock window run as the program runs it, in a scratch folder, its
+// message boxes recorded.
 class ClockTest : public testing::Test {
 protected:
     ClockTest();

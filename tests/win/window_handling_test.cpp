@@ -26,7 +26,7 @@ protected:
     void Press(WPARAM key)
     {
         PostMessageA(m_clock.m_hWnd, WM_KEYDOWN, key, 1);
-        PumpFor(0);
+        Settle();
     }
     bool InTray() const
     {
@@ -53,8 +53,8 @@ protected:
 TEST_F(WindowHandling, KeysResizeAroundTheCentreAndReclip)
 {
     EXPECT_EQ(Run([&] {
-                  RECT expected = WindowRect(m_clock.m_hWnd);
                   Press(VK_RETURN);
+                  RECT expected = WindowRect(m_clock.m_hWnd);
                   for (const WPARAM key : { VK_UP, VK_DOWN, VK_DOWN }) {
                       Press(key);
                       InflateRect(&expected, key == VK_UP ? 1 : -1, key == VK_UP ? 1 : -1);
