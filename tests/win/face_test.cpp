@@ -176,7 +176,7 @@ TEST_F(ClockTest, ChimeFlashesThenPlaysOncePerDueMinute)
         for (const auto& event : g_events)
             chime.push_back(event.second);
         EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
-        wintest::PumpFor(200);
+        wintest::Settle();
         EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
     });
     EXPECT_EQ(flashes,

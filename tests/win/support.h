@@ -19,9 +19,10 @@ inline void PumpFor(DWORD ms)
 {
     PumpUntil([] { return false; }, ms);
 }
-// Wine 8 applies the window manager's answer to a change of a window's
-// place or size even when a later change has gone out: a test lets the
-// changes settle before the next, as a person's pace does.
+// A window manager answers a change of a window's place or size a moment
+// later, and Wine 8 applies the answer even when a later change has gone
+// out: a test lets the changes settle before it looks or acts again, as a
+// person's pace does.
 inline void Settle() { PumpFor(200); }
 // Once a window of this class and caption ("" for any) shows and takes
 // input, runs act on it from a thread timer, inside whatever modal loop

@@ -116,7 +116,7 @@ TEST_F(WindowHandling, TheNotificationAreaHidesAndGivesBackTheClock)
             EXPECT_TRUE(InTray()) << "way " << way;
             m_clock.SendMessage(WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN);
             ASSERT_TRUE(PumpUntil([&] { return ShownNormal(); })) << "way " << way;
-            PumpFor(200);
+            Settle();
             EXPECT_EQ(m_clock.m_rcWindow, normal);
             EXPECT_EQ(WindowRect(m_clock.m_hWnd), normal);
         }
@@ -135,7 +135,6 @@ TEST_F(WindowHandling, TheNotificationAreaHidesAndGivesBackTheClock)
         NOTIFYICONDATAA nid = IconOfTheClock();
         ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &nid)) << "an icon of the same window and id";
         Press(VK_ESCAPE);
-        PumpFor(200);
         EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
         Shell_NotifyIconA(NIM_DELETE, &nid);
     });
