@@ -1,6 +1,7 @@
 #include "app/zentim_app.h"
 
 #include "clockwnd/zentim_dlg.h"
+#include "framework/text.h"
 #include "settings/start_command.h"
 
 CZentimApp theApp;
@@ -10,7 +11,10 @@ BOOL CZentimApp::InitInstance()
     CZentimDlg dlg;
     // Started with the system, the clock is told which folder's settings it
     // reads; without that, the current folder's, as always.
-    dlg.m_strSettingsFolder = settings::FirstArgument(m_lpCmdLine != nullptr ? m_lpCmdLine : "");
+    // The wide command line: WinMain's would have passed the folder's name
+    // through the ANSI code page, which cannot hold most names.
+    dlg.m_strSettingsFolder =
+        settings::FirstArgument(settings::AfterProgramName(Narrow(GetCommandLineW())));
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -24,11 +24,11 @@ public:
     // IDOK when the user chose a colour, else IDCANCEL.
     INT_PTR DoModal()
     {
-        static CLateBound<decltype(&ChooseColorA)> chooseColor("comdlg32.dll", "ChooseColorA");
+        static CLateBound<decltype(&ChooseColorW)> chooseColor(L"comdlg32.dll", "ChooseColorW");
         return chooseColor(&m_cc) ? IDOK : IDCANCEL;
     }
     COLORREF GetColor() const { return m_cc.rgbResult; }
 
 private:
-    CHOOSECOLORA m_cc{};
+    CHOOSECOLORW m_cc{};
 };

@@ -31,7 +31,7 @@ INT_PTR CDialog::DoModal()
 
     m_bEndModal = false;
     m_nModalResult = -1;
-    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                        &DialogProc, reinterpret_cast<LPARAM>(this));
     if (m_hWnd != nullptr)
         RunModalLoop();
@@ -57,16 +57,16 @@ void CDialog::ReturnToOwner()
 
 void CDialog::RunModalLoop()
 {
-    bool shown = (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    bool shown = (GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
     MSG msg;
     while (!m_bEndModal && m_hWnd != nullptr) {
-        if (!shown && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!shown && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             shown = true;
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
             UpdateWindow(m_hWnd);
             continue;
         }
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
+        if (!GetMessageW(&msg, nullptr, 0, 0)) {
             // WM_QUIT belongs to whoever loops outside this dialog.
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
@@ -83,7 +83,7 @@ void CDialog::RunModalLoop()
         }
         if (!handled) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
 }
@@ -95,7 +95,7 @@ void CDialog::EndDialog(int nResult)
     ReturnToOwner();
     if (m_hWnd != nullptr) {
         ::ShowWindow(m_hWnd, SW_HIDE);
-        PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        PostMessageW(m_hWnd, WM_NULL, 0, 0);
     }
 }
 
@@ -103,7 +103,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     const bool input = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
                        (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
-    return input && m_hWnd != nullptr && IsDialogMessageA(m_hWnd, pMsg);
+    return input && m_hWnd != nullptr && IsDialogMessageW(m_hWnd, pMsg);
 }
 
 BOOL CDialog::OnInitDialog()
@@ -143,7 +143,7 @@ void CDialog::CenterIfUnplaced(const RECT& rcBeforeInit)
     // put it, and that is unowned or owned by a disabled (modal) owner.
     RECT rc;
     ::GetWindowRect(m_hWnd, &rc);
-    if ((GetWindowLongA(m_hWnd, GWL_STYLE) & (WS_VISIBLE | DS_CENTER)) != 0)
+    if ((GetWindowLongW(m_hWnd, GWL_STYLE) & (WS_VISIBLE | DS_CENTER)) != 0)
         return;
     if (rc.left != rcBeforeInit.left || rc.top != rcBeforeInit.top)
         return;
@@ -154,7 +154,7 @@ void CDialog::CenterIfUnplaced(const RECT& rcBeforeInit)
     const HMONITOR monitor =
         MonitorFromWindow(owner != nullptr ? owner : m_hWnd, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-    GetMonitorInfoA(monitor, &mi);
+    GetMonitorInfoW(monitor, &mi);
     RECT area = mi.rcWork;
     if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner))
         ::GetWindowRect(owner, &area);

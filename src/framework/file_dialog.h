@@ -1,5 +1,5 @@
-// CFileDialog: the system's open-file dialog. The caller may adjust the
-// OPENFILENAMEA before DoModal; the filter is written with '|' separators.
+// CFileDialog: the system's open-file dialog. Names and paths are UTF-8;
+// the filter is written with '|' separators.
 #pragma once
 
 #include "framework/wnd.h"
@@ -17,16 +17,19 @@ public:
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
 
-    OPENFILENAMEA& GetOFN() { return m_ofn; }
+    // The folder the dialog opens in; with none, the dialog picks its own.
+    void SetInitialDir(const std::string& folder);
     // IDOK when the user chose a file, else IDCANCEL.
     INT_PTR DoModal();
     // The full path of the chosen file.
-    std::string GetPathName() const { return m_szFileName; }
+    std::string GetPathName() const;
 
 private:
-    OPENFILENAMEA m_ofn{};
-    std::string m_strDefExt;
-    std::string m_strFilter;
-    char m_szFileName[MAX_PATH] = "";
+    OPENFILENAMEW m_ofn{};
+    std::wstring m_strDefExt;
+    std::wstring m_strFilter;
+    std::wstring m_strInitialDir;
+    // Longer than MAX_PATH: a folder a user can make may be deeper.
+    wchar_t m_szFileName[4096] = L"";
     CWnd* m_pParentWnd;
 };

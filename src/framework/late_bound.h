@@ -11,7 +11,7 @@
 template <class Fn>
 class CLateBound {
 public:
-    CLateBound(const char* module, const char* name) : m_module(module), m_name(name) {}
+    CLateBound(const wchar_t* module, const char* name) : m_module(module), m_name(name) {}
     CLateBound(const CLateBound&) = delete;
     CLateBound& operator=(const CLateBound&) = delete;
     ~CLateBound()
@@ -26,7 +26,7 @@ public:
     auto operator()(Args... args)
     {
         // Through the generic function type, which any other may be cast to.
-        if (m_pfn == nullptr && m_hModule == nullptr && (m_hModule = LoadLibraryA(m_module)))
+        if (m_pfn == nullptr && m_hModule == nullptr && (m_hModule = LoadLibraryW(m_module)))
             m_pfn = reinterpret_cast<Fn>(
                 reinterpret_cast<void (*)()>(GetProcAddress(m_hModule, m_name)));
         using Result = decltype(m_pfn(args...));
@@ -37,7 +37,7 @@ public:
     }
 
 private:
-    const char* m_module;
+    const wchar_t* m_module;
     const char* m_name;
     HMODULE m_hModule = nullptr;
     Fn m_pfn = nullptr;

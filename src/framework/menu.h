@@ -16,7 +16,7 @@ public:
 
     BOOL LoadMenu(UINT nIDResource)
     {
-        HMENU loaded = ::LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDResource));
+        HMENU loaded = ::LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nIDResource));
         if (m_hMenu != nullptr)
             DestroyMenu(m_hMenu);
         m_hMenu = loaded;

@@ -17,8 +17,6 @@ public:
     // The window that stands for the program: owner of unowned dialogs and
     // the target of the window-drag command.
     CWnd* m_pMainWnd = nullptr;
-    // The command line after the program's name.
-    LPSTR m_lpCmdLine = nullptr;
 };
 
 // The application object, or null before it is constructed.

@@ -2,12 +2,10 @@
 // InitInstance, which runs the main dialog modally.
 #include "framework/winapp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     CWinApp* app = AfxGetApp();
-    if (app != nullptr) {
-        app->m_lpCmdLine = lpCmdLine;
+    if (app != nullptr)
         app->InitInstance();
-    }
     return 0;
 }

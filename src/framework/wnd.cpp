@@ -1,19 +1,25 @@
 #include "framework/wnd.h"
 
+#include "framework/text.h"
+
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
     if (hWnd == nullptr ||
-        GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&SubclassProc))
+        GetWindowLongPtrW(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&SubclassProc))
         return nullptr;
-    return reinterpret_cast<CWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
 }
 
 std::string CWnd::GetDlgItemText(int nID) const
 {
     const HWND item = GetDlgItem(m_hWnd, nID);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(item, &text[0], static_cast<int>(text.size()))));
-    return text;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    return Narrow(text.data(), GetWindowTextW(item, &text[0], static_cast<int>(text.size())));
+}
+
+void CWnd::SetDlgItemText(int nID, const std::string& text)
+{
+    ::SetDlgItemTextW(m_hWnd, nID, Widen(text).c_str());
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
@@ -47,29 +53,29 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    return CallWindowProcA(m_pfnSuper, m_hWnd, m_currentMsg.message, m_currentMsg.wParam,
+    return CallWindowProcW(m_pfnSuper, m_hWnd, m_currentMsg.message, m_currentMsg.wParam,
                            m_currentMsg.lParam);
 }
 
 void CWnd::Subclass(HWND hWnd)
 {
     m_hWnd = hWnd;
-    SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
 }
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    CWnd* self = reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
         // The window is going: hand it back to its own procedure and let
         // the object outlive it without a dangling handle.
         WNDPROC super = self->m_pfnSuper;
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
-        SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
+        SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
         self->m_hWnd = nullptr;
-        return CallWindowProcA(super, hWnd, message, wParam, lParam);
+        return CallWindowProcW(super, hWnd, message, wParam, lParam);
     }
     // Handlers may run nested messages (a move loop, a message box), so the
     // message that Default() forwards is kept per call.

@@ -44,10 +44,11 @@ public:
     }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     BOOL DestroyWindow() { return ::DestroyWindow(m_hWnd); }
-    void SetDlgItemText(int nID, const char* text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
+    // Texts are UTF-8, as everywhere in the program.
+    void SetDlgItemText(int nID, const std::string& text);
     // The child's whole text, however long.
     std::string GetDlgItemText(int nID) const;
 
