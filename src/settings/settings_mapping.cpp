@@ -3,6 +3,8 @@
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 
+#include <vector>
+
 namespace settings {
 namespace {
 
@@ -53,12 +55,51 @@ std::optional<ScreenRect> UsableSavedRect(const std::string& sizeText)
     return rect;
 }
 
+struct KeyWrite {
+    const char* section;
+    const char* key;
+    std::string value;
+    const char* messageIfFailed;
+};
+
+// Every key in the file's order, with what its failed write says.
+std::vector<KeyWrite> KeyWrites(const ClockSettings& v, const ScreenRect& window)
+{
+    static constexpr char kColorsFailed[] = "Can`t write Colors!";
+    static constexpr char kWidthsFailed[] = "Can`t write Widths!";
+    const face::FaceStyle& style = v.m_style;
+    const SizeRect size{ static_cast<int>(window.left), static_cast<int>(window.right),
+                         static_cast<int>(window.top), static_cast<int>(window.bottom) };
+    return {
+        { kMainWindowSection, kSizeKey, FormatSizeText(size), "Can`t write MainWindow size!" },
+        { kOptionsSection, kKukuTypeKey, std::to_string(v.m_nKukuType), "Can`t write Kuku_type!" },
+        { kOptionsSection, kKukuSoundKey, Quoted(v.m_strKukuSound),
+          "Can`t write Kuku_sound file!" },
+        { kOptionsSection, kKukuFlashCountKey, std::to_string(v.m_nKukuFlashCount),
+          "Can`t write Kuku_flash_count!" },
+        { kOptionsSection, kUpStrKey, Quoted(v.m_strUpStr), "Can`t write UpString text!" },
+        { kOptionsSection, kDownStrKey, Quoted(v.m_strDownStr), "Can`t write BottomString text!" },
+        { kOptionsSection, kDigitalPanelKey, std::to_string(v.m_nDigitalPanel),
+          "Can`t write DigitalPanel!" },
+        { kOptionsSection, kColorBackgroundKey, FormatColour(style.background), kColorsFailed },
+        { kOptionsSection, kColorArrowsKey, FormatColour(style.arrows), kColorsFailed },
+        { kOptionsSection, kColorSecondArrowKey, FormatColour(style.secondArrow), kColorsFailed },
+        { kOptionsSection, kColorDigitalBkgrdKey, FormatColour(style.panelBox), kColorsFailed },
+        { kOptionsSection, kColorDigitalDigitsKey, FormatColour(style.panelDigits), kColorsFailed },
+        { kOptionsSection, kHourArrowWidthKey, std::to_string(style.widths.hour), kWidthsFailed },
+        { kOptionsSection, kMinuteArrowWidthKey, std::to_string(style.widths.minute),
+          kWidthsFailed },
+        { kOptionsSection, kScalePointsWidthKey, std::to_string(style.widths.scale),
+          kWidthsFailed },
+        { kOptionsSection, kAlwaysOnTopKey, v.m_bAlwaysOnTop ? "1" : "0",
+          "Can`t write AlwaysOnTop!" },
+    };
+}
+
 } // namespace
 
-std::optional<Loaded> Load(const Store& store)
+Loaded Load(const Store& store)
 {
-    if (!store.Exists())
-        return std::nullopt;
     Loaded loaded;
     std::string& messages = loaded.messages;
 
@@ -90,48 +131,19 @@ std::optional<Loaded> Load(const Store& store)
     return loaded;
 }
 
-std::string Save(Store& store, const ClockSettings& v, const ScreenRect& window)
+void Save(Store& store, const ClockSettings& values, const ScreenRect& window)
 {
-    constexpr char kColorsFailed[] = "Can`t write Colors!";
-    constexpr char kWidthsFailed[] = "Can`t write Widths!";
-    const face::FaceStyle& style = v.m_style;
-    const SizeRect size{ static_cast<int>(window.left), static_cast<int>(window.right),
-                         static_cast<int>(window.top), static_cast<int>(window.bottom) };
-    const struct {
-        const char* section;
-        const char* key;
-        std::string value;
-        const char* messageIfFailed;
-    } writes[] = {
-        { kMainWindowSection, kSizeKey, FormatSizeText(size), "Can`t write MainWindow size!" },
-        { kOptionsSection, kKukuTypeKey, std::to_string(v.m_nKukuType), "Can`t write Kuku_type!" },
-        { kOptionsSection, kKukuSoundKey, Quoted(v.m_strKukuSound),
-          "Can`t write Kuku_sound file!" },
-        { kOptionsSection, kKukuFlashCountKey, std::to_string(v.m_nKukuFlashCount),
-          "Can`t write Kuku_flash_count!" },
-        { kOptionsSection, kUpStrKey, Quoted(v.m_strUpStr), "Can`t write UpString text!" },
-        { kOptionsSection, kDownStrKey, Quoted(v.m_strDownStr), "Can`t write BottomString text!" },
-        { kOptionsSection, kDigitalPanelKey, std::to_string(v.m_nDigitalPanel),
-          "Can`t write DigitalPanel!" },
-        { kOptionsSection, kColorBackgroundKey, FormatColour(style.background), kColorsFailed },
-        { kOptionsSection, kColorArrowsKey, FormatColour(style.arrows), kColorsFailed },
-        { kOptionsSection, kColorSecondArrowKey, FormatColour(style.secondArrow), kColorsFailed },
-        { kOptionsSection, kColorDigitalBkgrdKey, FormatColour(style.panelBox), kColorsFailed },
-        { kOptionsSection, kColorDigitalDigitsKey, FormatColour(style.panelDigits), kColorsFailed },
-        { kOptionsSection, kHourArrowWidthKey, std::to_string(style.widths.hour), kWidthsFailed },
-        { kOptionsSection, kMinuteArrowWidthKey, std::to_string(style.widths.minute),
-          kWidthsFailed },
-        { kOptionsSection, kScalePointsWidthKey, std::to_string(style.widths.scale),
-          kWidthsFailed },
-        { kOptionsSection, kAlwaysOnTopKey, v.m_bAlwaysOnTop ? "1" : "0",
-          "Can`t write AlwaysOnTop!" },
-    };
+    for (const KeyWrite& write : KeyWrites(values, window))
+        store.Write(write.section, write.key, write.value);
+}
+
+std::string SaveFailureMessages()
+{
     std::string messages;
-    for (const auto& write : writes) {
+    for (const KeyWrite& write : KeyWrites(ClockSettings{}, ScreenRect{})) {
         const std::string line = std::string(write.messageIfFailed) + '\n';
-        // One line for each group of keys that failed.
-        if (!store.Write(write.section, write.key, write.value) &&
-            messages.find(line) == std::string::npos)
+        // One line for each group of keys.
+        if (messages.find(line) == std::string::npos)
             messages += line;
     }
     return messages;

@@ -1,9 +1,9 @@
 // The settings file's layout, free of any platform API:
-//   Load             - a store's keys into settings, the window rectangle to
-//                      apply and the messages for the user;
-//   Save             - settings and window rectangle into a store, and the
-//                      messages of the writes that failed;
-//   SaveConfirmation - what a save that wrote everything says.
+//   Load                - a store's keys into settings, the window rectangle
+//                         to apply and the messages for the user;
+//   Save                - settings and window rectangle into a store;
+//   SaveFailureMessages - what a save says when the file cannot be written;
+//   SaveConfirmation    - what a save that wrote everything says.
 // Messages are lines, each ending in a line feed, shown in one box.
 #pragma once
 
@@ -23,12 +23,13 @@ struct Loaded {
     std::string messages;
 };
 
-// Nothing when the store holds no file: then nothing changes and nothing
-// is said. Absent keys take the defaults of ClockSettings.
-std::optional<Loaded> Load(const Store& store);
+// Absent keys take the defaults of ClockSettings.
+Loaded Load(const Store& store);
 
-// Writes every key, in the file's order, whatever the earlier writes gave.
-std::string Save(Store& store, const ClockSettings& values, const ScreenRect& window);
+// Writes every key, in the file's order.
+void Save(Store& store, const ClockSettings& values, const ScreenRect& window);
+// A line for each group of keys, as each of their writes failed.
+std::string SaveFailureMessages();
 
 std::string SaveConfirmation(const std::string& iniPath);
 

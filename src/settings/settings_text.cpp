@@ -20,6 +20,13 @@ std::string BuildIniDir(const std::string& currentDir)
 
 std::string BuildIniPath(const std::string& iniDir) { return iniDir + "zentim.ini"; }
 
+std::string SettingsFilePath(const std::string& folder)
+{
+    // A drive root comes with its backslash.
+    const bool separated = !folder.empty() && folder.back() == '\\';
+    return folder + (separated ? "" : "\\") + "zentim.ini";
+}
+
 int SplitString(std::vector<std::string>& pieces, const std::string& text,
                 const std::string& separator)
 {

@@ -1,5 +1,7 @@
 // Text forms of the settings file, free of any platform API:
-//   BuildIniDir / BuildIniPath - where zentim.ini lives;
+//   BuildIniDir / BuildIniPath - where zentim.ini lives, as the save's
+//                                confirmation shows it; SettingsFilePath -
+//                                the same as the file functions take it;
 //   SplitString                - the splitter used on the saved rectangle;
 //   ParseLeadingInt, ParseNumber - atoi that cannot overflow, and one that
 //                                tells a number from no number;
@@ -21,6 +23,8 @@ namespace settings {
 // doubled form is what users have always seen in the save confirmation.
 std::string BuildIniDir(const std::string& currentDir);
 std::string BuildIniPath(const std::string& iniDir);
+// zentim.ini in folder, by the plain path the file functions take.
+std::string SettingsFilePath(const std::string& folder);
 
 // Appends the pieces of text between occurrences of separator (which must
 // not be empty) to pieces, empty pieces included; returns pieces.size().

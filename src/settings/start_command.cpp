@@ -20,4 +20,18 @@ std::string FirstArgument(const std::string& commandLine)
     return commandLine.substr(start, end == std::string::npos ? end : end - start);
 }
 
+std::string AfterProgramName(const std::string& commandLine)
+{
+    // The program's name is read as the system reads it: up to the closing
+    // quote when it starts with one, else up to the first blank.
+    if (commandLine.empty())
+        return "";
+    std::string::size_type end = commandLine[0] == '"' ? commandLine.find('"', 1)
+                                                       : commandLine.find_first_of(" \t");
+    if (end == std::string::npos)
+        return "";
+    end = commandLine.find_first_not_of(" \t", end + 1);
+    return end == std::string::npos ? "" : commandLine.substr(end);
+}
+
 } // namespace settings

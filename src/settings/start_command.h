@@ -15,4 +15,8 @@ std::string StartCommand(const std::string& exePath, const std::string& folder);
 // Without its quotes; "" when there is none.
 std::string FirstArgument(const std::string& commandLine);
 
+// A whole command line without the program's name that starts it: what
+// follows the first quoted part or the first blank.
+std::string AfterProgramName(const std::string& commandLine);
+
 } // namespace settings

@@ -1,21 +1,24 @@
 #include "settings/system_start.h"
 
+#include "framework/text.h"
 #include "settings/start_command.h"
 
 #include <windows.h>
 
+#include <vector>
+
 namespace settings {
 namespace {
 
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kValueName[] = "Zentim";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kValueName[] = L"Zentim";
 
 // An open registry key, closed with its owner.
 class RunKey {
 public:
     explicit RunKey(REGSAM access)
     {
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, access, nullptr, &m_key,
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, access, nullptr, &m_key,
                             nullptr) != ERROR_SUCCESS)
             m_key = nullptr;
     }
@@ -34,9 +37,15 @@ private:
 
 std::string ProgramPath()
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
+    // A folder a user can make may be deeper than MAX_PATH allows.
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size())
+            return Narrow(path.data(), static_cast<int>(length));
+        path.resize(path.size() * 2);
+    }
 }
 
 } // namespace
@@ -44,15 +53,16 @@ std::string ProgramPath()
 bool IsStartedWithSystem()
 {
     const RunKey key(KEY_QUERY_VALUE);
-    char command[2048] = "";
-    DWORD size = sizeof command - 1;
+    wchar_t command[4096] = L"";
+    DWORD size = sizeof command - sizeof(wchar_t);
     DWORD type = 0;
     if (key == nullptr ||
-        RegQueryValueExA(key, kValueName, nullptr, &type, reinterpret_cast<BYTE*>(command),
+        RegQueryValueExW(key, kValueName, nullptr, &type, reinterpret_cast<BYTE*>(command),
                          &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return false;
-    return lstrcmpiA(FirstArgument(command).c_str(), ProgramPath().c_str()) == 0;
+    return lstrcmpiW(Widen(FirstArgument(Narrow(command))).c_str(), Widen(ProgramPath()).c_str()) ==
+           0;
 }
 
 bool SetStartedWithSystem(bool start, const std::string& folder)
@@ -61,13 +71,13 @@ bool SetStartedWithSystem(bool start, const std::string& folder)
     if (key == nullptr)
         return false;
     if (!start) {
-        const LSTATUS status = RegDeleteValueA(key, kValueName);
+        const LSTATUS status = RegDeleteValueW(key, kValueName);
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
-    const std::string command = StartCommand(ProgramPath(), folder);
-    return RegSetValueExA(key, kValueName, 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(command.c_str()),
-                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+    const std::wstring command = Widen(StartCommand(ProgramPath(), folder));
+    return RegSetValueExW(
+               key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+               static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 } // namespace settings

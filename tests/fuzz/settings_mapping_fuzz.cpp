@@ -1,11 +1,13 @@
-// libFuzzer target over the settings mapping: whatever a settings file
-// holds, a load must neither crash nor overflow, must apply only a window
-// rectangle that may be applied, must say only its own messages, and what
-// it loaded must save and load back unchanged. A broken promise aborts,
-// which libFuzzer reports with the input that did it.
-#include "../unit/memory_store.h"
+// libFuzzer target over the settings file: whatever bytes zentim.ini holds,
+// reading them must neither crash nor overflow, must keep every line it is
+// not asked to change, must apply only a window rectangle that may be
+// applied, must say only its own messages, and what it loaded must save
+// and load back unchanged. A broken promise aborts, which libFuzzer
+// reports with the input that did it.
+#include "settings/ini_document.h"
 #include "settings/settings_file.h"
 #include "settings/settings_mapping.h"
+#include "settings/text_encoding.h"
 
 #include <climits>
 #include <cstdint>
@@ -22,6 +24,28 @@ void Check(bool holds, const char* promise)
         std::abort();
     }
 }
+
+// Latin-1 stands in for the system's ANSI code page: every byte a letter.
+class Latin1 : public settings::CodePage {
+public:
+    std::string ToUtf8(const std::string& bytes) const override
+    {
+        std::u16string units;
+        for (const char c : bytes)
+            units += static_cast<char16_t>(static_cast<unsigned char>(c));
+        return settings::Utf16ToUtf8(units);
+    }
+    std::optional<std::string> FromUtf8(const std::string& text) const override
+    {
+        std::string bytes;
+        for (const char16_t unit : settings::Utf8ToUtf16(text)) {
+            if (unit > 0xFF)
+                return std::nullopt;
+            bytes += static_cast<char>(unit);
+        }
+        return bytes;
+    }
+} const kAnsi;
 
 // The C library's atoi without its undefined behaviour past 32 bits.
 int ReferenceNumber(const std::optional<std::string>& text)
@@ -45,9 +69,16 @@ bool OnlyLoadMessages(std::string messages)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const MemoryStore file(std::string(reinterpret_cast<const char*>(data), size));
-    // A file in memory always exists, so there is always something loaded.
-    const settings::Loaded loaded = settings::Load(file).value();
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const settings::DecodedFile decoded = settings::DecodeFile(bytes, kAnsi);
+    const settings::IniDocument file(decoded.text);
+    Check(file.Text() == decoded.text, "a file's lines stay as they were");
+    if (settings::IsValidUtf8(decoded.text) &&
+        decoded.text.find("\xEF\xBF\xBD") == std::string::npos)
+        Check(settings::EncodeFile(decoded.text, decoded.encoding, kAnsi).bytes == bytes,
+              "a file saved unchanged keeps its bytes");
+
+    const settings::Loaded loaded = settings::Load(file);
     Check(OnlyLoadMessages(loaded.messages), "a load says only its own messages, once each");
     Check(!loaded.window || settings::IsUsableWindowRect(*loaded.window),
           "only a usable rectangle is applied");
@@ -58,12 +89,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(number.second == ReferenceNumber(file.Read(settings::kOptionsSection, number.first)),
               "a number is the value's leading decimal, saturated at 32 bits");
 
-    MemoryStore saved;
+    settings::IniDocument saved(decoded.text);
     const settings::ScreenRect window =
         loaded.window.value_or(settings::ScreenRect{ 100, 200, 340, 440 });
     settings::Save(saved, loaded.values, window);
-    const std::optional<settings::Loaded> again = settings::Load(saved);
-    Check(again && again->values == loaded.values && again->window == window,
+    const settings::EncodedFile written =
+        settings::EncodeFile(saved.Text(), decoded.encoding, kAnsi);
+    const settings::Loaded again =
+        settings::Load(settings::IniDocument(settings::DecodeFile(written.bytes, kAnsi).text));
+    Check(again.values == loaded.values && again.window == window,
           "what was loaded saves and loads back unchanged");
     return 0;
 }

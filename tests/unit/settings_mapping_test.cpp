@@ -1,7 +1,7 @@
 // The settings file's layout over a store in memory: what a load takes from
 // each kind of file and says about it, what a save writes in which order and
 // says when writes fail, and that what is saved loads back unchanged.
-#include "memory_store.h"
+#include "settings/ini_document.h"
 #include "settings/settings_mapping.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 namespace {
 
 using settings::ClockSettings;
+using settings::IniDocument;
 using settings::ScreenRect;
 
 // What saving writes for a 240 x 240 window at (100, 200), a chime every 30
@@ -64,56 +65,47 @@ TEST(SettingsMapping, LoadTakesWhatTheFileHoldsAndSaysWhatIsMissing)
     };
     // clang-format on
     for (size_t i = 0; i < std::size(cases); ++i) {
-        const std::optional<settings::Loaded> loaded = settings::Load(MemoryStore(cases[i].file));
-        ASSERT_TRUE(loaded.has_value()) << "case " << i;
-        EXPECT_EQ(loaded->values, cases[i].values) << "case " << i;
-        EXPECT_EQ(loaded->window, cases[i].window) << "case " << i;
-        EXPECT_EQ(loaded->messages, cases[i].messages) << "case " << i;
+        const settings::Loaded loaded = settings::Load(IniDocument(cases[i].file));
+        EXPECT_EQ(loaded.values, cases[i].values) << "case " << i;
+        EXPECT_EQ(loaded.window, cases[i].window) << "case " << i;
+        EXPECT_EQ(loaded.messages, cases[i].messages) << "case " << i;
     }
-    EXPECT_FALSE(settings::Load(MemoryStore()).has_value()) << "no file, nothing to apply";
 }
 
 // Every key in the file's order, with its section; texts quoted, numbers
-// bare, the window's edges as left, right, top, bottom.
+// bare, the window's edges as left, right, top, bottom. A file that cannot
+// be written fails every group of keys.
 TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
 {
-    MemoryStore store;
-    EXPECT_EQ(settings::Save(store, kExampleSettings, { -1280, -30, -1040, 210 }), "");
-    EXPECT_EQ(store.Text(), ExampleWith("size", "size=\"-1280,-1040,-30,210\"") + kStyleKeys);
-}
-
-TEST(SettingsMapping, SaveTriesEveryWriteAndListsTheFailedOnes)
-{
-    MemoryStore locked(kExample);
-    locked.m_readOnly = true;
-    EXPECT_EQ(settings::Save(locked, kExampleSettings, kExampleWindow),
+    IniDocument file;
+    settings::Save(file, kExampleSettings, { -1280, -30, -1040, 210 });
+    std::string expected = ExampleWith("size", "size=\"-1280,-1040,-30,210\"") + kStyleKeys;
+    for (auto at = expected.find('\n'); at != std::string::npos; at = expected.find('\n', at + 2))
+        expected.insert(at, "\r");
+    EXPECT_EQ(file.Text(), expected) << "a new file's lines end as the profile functions end them";
+    EXPECT_EQ(settings::SaveFailureMessages(),
               "Can`t write MainWindow size!\nCan`t write Kuku_type!\nCan`t write Kuku_sound file!\n"
               "Can`t write Kuku_flash_count!\nCan`t write UpString text!\n"
               "Can`t write BottomString text!\nCan`t write DigitalPanel!\nCan`t write Colors!\n"
               "Can`t write Widths!\nCan`t write AlwaysOnTop!\n");
-    MemoryStore partly;
-    partly.m_failingKeys = { "kuku_sound" };
-    EXPECT_EQ(settings::Save(partly, kExampleSettings, kExampleWindow),
-              "Can`t write Kuku_sound file!\n");
-    EXPECT_EQ(settings::Load(partly)->values.m_strUpStr, "Office") << "later writes still ran";
 }
 
 // Colours in either form, widths brought into 1..30, and the classic look
 // for whatever is not a colour or a number.
 TEST(SettingsMapping, LoadTakesColoursWidthsAndAlwaysOnTop)
 {
-    const std::optional<settings::Loaded> loaded = settings::Load(MemoryStore(
+    const settings::Loaded loaded = settings::Load(IniDocument(
         "[Options]\ncolor_background=\"1, 2,3\"\ncolor_arrows=#0A0b0C\ncolor_second_arrow=1,2\n"
         "color_digital_bkgrd=256,0,0\ncolor_digital_digits=red\nhour_arrow_width=0\n"
         "minute_arrow_width=99\nscale_points_width=wide\nalways_on_top=0\n"));
-    const face::FaceStyle& style = loaded->values.m_style;
+    const face::FaceStyle& style = loaded.values.m_style;
     EXPECT_EQ(
         (std::vector<face::Rgb>{ style.background, style.arrows, style.secondArrow, style.panelBox,
                                  style.panelDigits }),
         (std::vector<face::Rgb>{
             { 1, 2, 3 }, { 10, 11, 12 }, { 255, 0, 0 }, { 153, 102, 10 }, { 255, 102, 51 } }));
     EXPECT_TRUE(style.widths == (face::PenWidths{ 1, 30, 3 }));
-    EXPECT_FALSE(loaded->values.m_bAlwaysOnTop);
+    EXPECT_FALSE(loaded.values.m_bAlwaysOnTop);
 }
 
 // Texts the profile functions would trim or unquote; the number range's ends.
@@ -123,13 +115,12 @@ TEST(SettingsMapping, WhatIsSavedLoadsBackUnchanged)
     values.m_style = { { 1, 2, 3 },    { 4, 5, 6 },    { 7, 8, 9 },
                        { 10, 11, 12 }, { 13, 14, 15 }, { 30, 1, 2 } };
     values.m_bAlwaysOnTop = false;
-    MemoryStore store;
+    IniDocument store;
     settings::Save(store, values, kExampleWindow);
-    const std::optional<settings::Loaded> loaded = settings::Load(store);
-    ASSERT_TRUE(loaded.has_value());
-    EXPECT_EQ(loaded->values, values);
-    EXPECT_EQ(loaded->window, kExampleWindow);
-    EXPECT_EQ(loaded->messages, "");
+    const settings::Loaded loaded = settings::Load(store);
+    EXPECT_EQ(loaded.values, values);
+    EXPECT_EQ(loaded.window, kExampleWindow);
+    EXPECT_EQ(loaded.messages, "");
 }
 
 } // namespace

@@ -31,9 +31,16 @@ TEST(SettingsText, StartCommandAndItsArguments)
     const std::string command = settings::StartCommand(R"(C:\Program Files\z.exe)", R"(D:\)");
     EXPECT_EQ(command, R"("C:\Program Files\z.exe" "D:\")");
     EXPECT_EQ(settings::FirstArgument(command), R"(C:\Program Files\z.exe)");
-    EXPECT_EQ(settings::FirstArgument(command.substr(command.find("\" \"") + 1)), R"(D:\)");
+    EXPECT_EQ(settings::FirstArgument(settings::AfterProgramName(command)), R"(D:\)");
     EXPECT_EQ(settings::FirstArgument(R"(  D:\Clock more)"), R"(D:\Clock)");
     EXPECT_EQ(settings::FirstArgument(" "), "");
+    // clang-format off
+    const std::pair<const char*, const char*> lines[] = {
+        { R"(C:\z.exe "D:\時計")", R"("D:\時計")" }, { R"("C:\a b\z.exe"D:\x)", R"(D:\x)" },
+        { "z.exe", "" }, { R"("C:\z.exe)", "" }, { "", "" } };
+    // clang-format on
+    for (const auto& [line, arguments] : lines)
+        EXPECT_EQ(settings::AfterProgramName(line), arguments) << line;
 }
 
 // The sound's file dialog opens beside the documents folder.

@@ -1,10 +1,11 @@
-// zentim.ini through the system's profile functions: what a save from the
-// clock writes and says, what it leaves alone, a file it cannot write, and
-// how values read back.
+// zentim.ini on the disk, through the clock: what a save writes and says,
+// what it leaves alone, a file it cannot write or read, texts in any
+// script in any of the encodings a user's editor writes, and folders whose
+// names the ANSI code page cannot hold.
 #include "support.h"
 
-#include "res/resource.h"
-#include "settings/profile_store.h"
+#include "framework/text.h"
+#include "settings/system_start.h"
 
 namespace {
 
@@ -17,17 +18,22 @@ const char kStyleKeys[] = "color_background=\"0,0,0\"\r\ncolor_arrows=\"255,255,
                           "color_digital_digits=\"255,102,51\"\r\nhour_arrow_width=5\r\n"
                           "minute_arrow_width=3\r\nscale_points_width=3\r\nalways_on_top=1\r\n";
 
-class ProfileStore : public wintest::ClockTest {
+class SettingsFile : public wintest::ClockTest {
 protected:
     // Saves from inside the clock's loop once prepare() has had its say.
     void SaveFrom(const std::function<void()>& prepare)
     {
         Run([&] {
             m_clock.MoveWindow(100, 200, 240, 240);
-            m_clock.m_settings = { 30, "D:\\Sounds\\kuku.wav", 3, "Office", "Quartz", 1 };
+            m_clock.ApplySettings({ 30, "D:\\Sounds\\kuku.wav", 3, "Office", "Quartz", 1 });
             prepare();
             m_clock.SaveOptions();
         });
+    }
+    HANDLE Lock(const std::string& name) const
+    {
+        return CreateFileW(Widen(Path(name)).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     }
 };
 
@@ -35,7 +41,7 @@ protected:
 // Windows, parked far off screen; the file must hold where the user left
 // it. What the clock does not own stays in place. The confirmation shows
 // the path as the program uses it; a clock started there again finds it all.
-TEST_F(ProfileStore, SaveKeepsWhatItDoesNotOwnAndLoadsBack)
+TEST_F(SettingsFile, SaveKeepsWhatItDoesNotOwnAndLoadsBack)
 {
     Write("zentim.ini", "; mine\r\n[Options]\r\ncolour=blue\r\nkuku_type=5\r\n[Extra]\r\na=1\r\n");
     SaveFrom([&] { m_clock.ShowWindow(SW_MINIMIZE), m_clock.ShowWindow(SW_HIDE); });
@@ -53,24 +59,22 @@ TEST_F(ProfileStore, SaveKeepsWhatItDoesNotOwnAndLoadsBack)
     EXPECT_EQ(m_boxes[1].text, "Preved! Options save into " + m_clock.m_strIniPath + " success.");
     EXPECT_NE(m_clock.m_strIniPath.find("\\\\zentim.ini"), std::string::npos);
 
-    const settings::ClockSettings saved = m_clock.m_settings;
-    m_clock.m_settings = {};
-    // The same clock object runs again without its first paint; load as it.
-    Run([&] { m_clock.SendMessage(WM_COMMAND, ID_MENU_LOAD_OPTIONS, 0); });
-    EXPECT_EQ(m_clock.m_settings, saved);
+    const settings::ClockSettings saved = m_clock.Settings();
+    m_clock.ApplySettings({});
+    Run([] {});
+    EXPECT_EQ(m_clock.Settings(), saved);
     EXPECT_EQ(m_boxes.size(), 2u);
 }
 
 // Held open without sharing, the file can be neither read nor written by
 // anyone else, root included.
-TEST_F(ProfileStore, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
+TEST_F(SettingsFile, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
 {
     Write("zentim.ini", kExample);
     HANDLE lock = INVALID_HANDLE_VALUE;
     SaveFrom([&] {
-        m_clock.m_settings.m_nKukuType = 15;
-        lock = CreateFileA(Path("zentim.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        Change([](settings::ClockSettings& values) { values.m_nKukuType = 15; });
+        lock = Lock("zentim.ini");
     });
     CloseHandle(lock);
     ASSERT_EQ(m_boxes.size(), 1u);
@@ -79,17 +83,107 @@ TEST_F(ProfileStore, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     EXPECT_EQ(Read("zentim.ini"), kExample);
 }
 
-// What the mapping relies on: absent and empty told apart, the blanks and
-// quotes around a value taken off, long values cut to the read buffer.
-TEST_F(ProfileStore, ReadsAsTheMappingExpects)
+// Held by another program when the clock starts: no word of missing keys,
+// tries for a few seconds, then one line saying why; a save meanwhile
+// writes nothing and says so; once the file is free its settings appear.
+TEST_F(SettingsFile, FileHeldAtStartIsLoadedOnceFreeAndNeverSavedOver)
 {
-    Write("zentim.ini", "[Options]\r\nempty=\"\"\r\nquoted = \" a \"b\" \" \r\nlong=" +
-                            std::string(3000, 'x') + "\r\n");
-    const settings::ProfileStore store(Path("zentim.ini"));
-    EXPECT_EQ(store.Read("Options", "absent"), std::nullopt);
-    EXPECT_EQ(store.Read("Options", "empty"), "");
-    EXPECT_EQ(store.Read("Options", "quoted"), " a \"b\" ");
-    EXPECT_EQ(store.Read("Options", "long"), std::string(2047, 'x'));
+    Write("zentim.ini", kExample);
+    HANDLE lock = Lock("zentim.ini");
+    Run([&] {
+        EXPECT_TRUE(wintest::PumpUntil([&] { return !m_boxes.empty(); }, 6000));
+        ASSERT_EQ(m_boxes.size(), 1u);
+        EXPECT_EQ(m_boxes[0].text.rfind("Can`t read " + m_clock.m_strIniPath + ": ", 0), 0u)
+            << m_boxes[0].text;
+        EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 1);
+        CloseHandle(lock);
+        Write("zentim.ini", "[Options]\r\nkuku_type=30\r\n");
+        lock = Lock("zentim.ini");
+        m_clock.SaveOptions();
+        ASSERT_EQ(m_boxes.size(), 2u);
+        EXPECT_EQ(m_boxes[1].text.rfind("Can`t save: ", 0), 0u) << m_boxes[1].text;
+        CloseHandle(lock);
+        EXPECT_TRUE(wintest::PumpUntil([&] { return m_clock.Settings().m_nKukuType == 30; }));
+    });
+    EXPECT_EQ(Read("zentim.ini"), "[Options]\r\nkuku_type=30\r\n");
+    ASSERT_EQ(m_boxes.size(), 3u);
+    EXPECT_EQ(m_boxes[2].text, "Can`t load KukuSound file!\nCan`t load UpString text!\n"
+                               "Can`t load BottomString text!\n");
+}
+
+// UTF-16 LE with its mark, or UTF-8 with or without one, as editors write
+// them: the texts load as written and a save keeps the file's form and its
+// other lines. A file in the ANSI code page stays in it while it can hold
+// the texts, and becomes UTF-16 LE when it cannot.
+TEST_F(SettingsFile, TextsInAnyScriptLoadAndSaveInAnEncodingThatHoldsThem)
+{
+    const std::string up = u8"Zoë Grüße €", down = u8"時計 Часы";
+    const std::string lines = "; mine\r\n[Options]\r\nup_str=\"" + up + "\"\r\ndown_str=\"" + down +
+                              "\"\r\nkuku_sound=\"\"\r\n";
+    const auto utf16 = [](const std::string& text) {
+        const std::wstring wide = Widen(text);
+        return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()),
+                                         wide.size() * sizeof(wchar_t));
+    };
+    for (const std::string& file : { lines, "\xEF\xBB\xBF" + lines, utf16(lines) }) {
+        Write("zentim.ini", file);
+        Run([&] {
+            EXPECT_EQ(m_clock.Settings().m_strUpStr, up);
+            EXPECT_EQ(m_clock.Settings().m_strDownStr, down);
+            m_clock.SaveOptions();
+        });
+        const std::string saved = Read("zentim.ini");
+        EXPECT_EQ(saved.substr(0, 2), file.substr(0, 2)) << "the file's form";
+        EXPECT_EQ(saved.find(file.substr(0, 12)), 0u) << "the lines before the keys";
+    }
+    // "Zoë Grüße €" in code page 1252, Wine's on a Western system.
+    const std::string ansi = "[Options]\r\nup_str=\"Zo\xEB Gr\xFC\xDF" "e \x80\"\r\n";
+    Write("zentim.ini", ansi);
+    Run([&] {
+        EXPECT_EQ(m_clock.Settings().m_strUpStr, up);
+        m_clock.SaveOptions();
+    });
+    EXPECT_EQ(Read("zentim.ini").find(ansi), 0u) << "an ANSI file stays ANSI";
+    Run([&] {
+        Change([&](settings::ClockSettings& values) { values.m_strDownStr = down; });
+        m_clock.SaveOptions();
+    });
+    const std::string widened = Read("zentim.ini");
+    EXPECT_EQ(widened.find(utf16("[Options]\r\nup_str=\"" + up + "\"\r\n")), 0u);
+    EXPECT_NE(widened.find(utf16("down_str=\"" + down + "\"").substr(2)), std::string::npos);
+}
+
+// Started on a folder by its name, as the start with the system does, or
+// in it: the clock reads and writes that folder's zentim.ini, and the Run
+// value names it.
+TEST_F(SettingsFile, FoldersOutsideTheAnsiCodePageWork)
+{
+    for (const std::string folder : { u8"時計", u8"Часы" }) {
+        CreateDirectoryW(Widen(Path(folder)).c_str(), nullptr);
+        for (const bool asArgument : { true, false }) {
+            Write(folder + "\\zentim.ini", "[Options]\r\nup_str=\"" + folder + "\"\r\n");
+            m_clock.m_strSettingsFolder = asArgument ? Path(folder) : "";
+            if (!asArgument)
+                SetCurrentDirectoryW(Widen(Path(folder)).c_str());
+            m_boxes.clear();
+            Run([&] {
+                EXPECT_EQ(m_clock.Settings().m_strUpStr, folder);
+                m_clock.SaveOptions();
+            });
+            SetCurrentDirectoryW(Widen(Path("")).c_str());
+            EXPECT_EQ(m_clock.m_strSettingsFolder, Path(folder));
+            ASSERT_EQ(m_boxes.size(), 2u);
+            EXPECT_EQ(m_boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
+            EXPECT_NE(Read(folder + "\\zentim.ini").find("kuku_type=0"), std::string::npos);
+        }
+        ASSERT_TRUE(settings::SetStartedWithSystem(true, Path(folder)));
+        wchar_t value[1024] = L"";
+        DWORD size = sizeof value;
+        RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     L"Zentim", RRF_RT_REG_SZ, nullptr, value, &size);
+        EXPECT_NE(Narrow(value).find("\"" + Path(folder) + "\""), std::string::npos);
+        settings::SetStartedWithSystem(false, Path(folder));
+    }
 }
 
 } // namespace
