@@ -15,6 +15,7 @@
 #include "support.h"
 
 #include "face/face_canvas.h"
+#include "face/clock_time.h"
 #include "face/face_renderer.h"
 #include "framework/gdi.h"
 #include "framework/winapp.h"
@@ -95,7 +96,7 @@ const int kSizes[] = { 240, 800 };
 
 // The hands sweep through every second and minute so that no frame is a
 // repeat of the last.
-face::ClockTime TimeOfFrame(int i)
+timekeeping::ClockTime TimeOfFrame(int i)
 {
     return { i, true, (i / 3600) % 24, (i / 60) % 60, i % 60, 0 };
 }
@@ -111,7 +112,7 @@ void BenchRender(int batches)
         for (const Scene& s : kScenes) {
             const Figures f = Measure(
                 [&](int i) {
-                    const face::ClockTime t = TimeOfFrame(i);
+                    const timekeeping::ClockTime t = TimeOfFrame(i);
                     const face::FaceGeometry g =
                         face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
                     face::RenderFace(dc, g, { s.up, s.down, face::FormatTimeText(t), s.panel }, {});
@@ -130,7 +131,7 @@ void BenchKept(int batches)
             face::FaceCanvas canvas;
             const Figures f = Measure(
                 [&](int i) {
-                    const face::ClockTime t = TimeOfFrame(i);
+                    const timekeeping::ClockTime t = TimeOfFrame(i);
                     const face::FaceGeometry g =
                         face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
                     canvas.Draw(screen, g, { s.up, s.down, face::FormatTimeText(t), s.panel }, {});

@@ -2,18 +2,17 @@
 // one is due, then the face of that second; and the face a paint shows.
 #include "clockwnd/zentim_dlg.h"
 
-#include "face/chime.h"
+#include "face/clock_time.h"
 
-void CZentimDlg::DrawClock()
+timekeeping::ClockTime CZentimDlg::DrawClock()
 {
-    const face::ClockTime handsTime = m_timeSource();
-    CheckKuku(handsTime);
-    // Read again: a chime may have taken past the minute, and the panel
-    // should say when the frame was really drawn.
-    m_lastFrame = Frame{ handsTime, face::FormatTimeText(m_timeSource()) };
+    const timekeeping::ClockTime now = m_timeSource();
+    CheckKuku(now);
+    m_lastFrame = Frame{ now, face::FormatTimeText(now) };
     const CClientDC windowDC(m_hWnd);
     if (windowDC != nullptr && DrawFrame(windowDC))
         m_canvas.Copy(windowDC, m_lastFrame->width, m_lastFrame->height);
+    return now;
 }
 
 bool CZentimDlg::DrawFrame(HDC dc)
@@ -23,7 +22,7 @@ bool CZentimDlg::DrawFrame(HDC dc)
     Frame& frame = *m_lastFrame;
     frame.width = client.right - client.left;
     frame.height = client.bottom - client.top;
-    const face::ClockTime& t = frame.handsTime;
+    const timekeeping::ClockTime& t = frame.handsTime;
     const face::FaceGeometry geometry = face::ComputeFaceGeometry(
         frame.width, frame.height, t.hour, t.minute, t.second, m_settings.m_style.widths);
     m_dRadius = geometry.radius;
@@ -47,8 +46,8 @@ void CZentimDlg::PaintFace(HDC dc)
     m_canvas.Copy(dc, m_lastFrame->width, m_lastFrame->height);
 }
 
-void CZentimDlg::CheckKuku(const face::ClockTime& time)
+void CZentimDlg::CheckKuku(const timekeeping::ClockTime& time)
 {
     if (m_kukuLatch.ClaimChime(time, m_settings.m_nKukuType))
-        face::RunChime(m_hWnd, m_settings.m_nKukuFlashCount, m_settings.m_strKukuSound);
+        m_chime.Start(m_hWnd, m_settings.m_nKukuFlashCount, m_settings.m_strKukuSound);
 }

@@ -3,27 +3,17 @@
 #include "clockwnd/zentim_dlg.h"
 
 #include "clockwnd/window_geometry.h"
-#include "framework/late_bound.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
 
-#include <shellapi.h>
-
 namespace {
-CLateBound<decltype(&Shell_NotifyIconA)> g_shellNotifyIcon("shell32.dll", "Shell_NotifyIconA");
-
 // The window has no caption, so the whole face stands in for one.
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
-// The tip field of the first-version record, the one this program sends.
-constexpr int kTipSize = 64;
 
-NOTIFYICONDATAA TrayIconRecord(HWND hWnd)
+bool IsKeyOrClick(UINT message)
 {
-    NOTIFYICONDATAA nid{};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = hWnd;
-    nid.uID = 0;
-    return nid;
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_LBUTTONDOWN ||
+           message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_LBUTTONDBLCLK;
 }
 } // namespace
 
@@ -60,7 +50,7 @@ void CZentimDlg::OnRButtonDown(UINT, POINT)
 // for a restore of the minimised window.
 void CZentimDlg::OnSysCommand(UINT nID, LPARAM)
 {
-    if ((nID & 0xFFF0) == SC_RESTORE && m_bTrayIconAdded)
+    if ((nID & 0xFFF0) == SC_RESTORE && m_trayIcon.Shown())
         return;
     Default();
 }
@@ -78,9 +68,9 @@ void CZentimDlg::OnSize(UINT nType, int, int)
 {
     Default();
     if (nType == SIZE_RESTORED) {
-        DeleteTrayIcon();
+        m_trayIcon.Delete();
     } else if (nType == SIZE_MINIMIZED) {
-        if (AddTrayIcon()) {
+        if (m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, std::string())) {
             ShowWindow(SW_MINIMIZE);
             ShowWindow(SW_HIDE);
         } else {
@@ -113,48 +103,18 @@ void CZentimDlg::OnMenuRestore() { ShowWindow(SW_RESTORE); }
 
 void CZentimDlg::OnMenuMaximize() { ShowWindow(SW_MAXIMIZE); }
 
-bool CZentimDlg::AddTrayIcon()
-{
-    // The minimise below notifies again while the icon is there already;
-    // that is no failure.
-    if (m_bTrayIconAdded)
-        return true;
-    NOTIFYICONDATAA nid = TrayIconRecord(m_hWnd);
-    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = WM_TRAY_NOTIFY;
-    nid.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    lstrcpynA(nid.szTip, m_strTrayTip.c_str(), kTipSize);
-    m_bTrayIconAdded = g_shellNotifyIcon(NIM_ADD, &nid) != FALSE;
-    return m_bTrayIconAdded;
-}
-
-void CZentimDlg::DeleteTrayIcon()
-{
-    // Issued whether or not there is an icon; deleting none does no harm.
-    NOTIFYICONDATAA nid = TrayIconRecord(m_hWnd);
-    g_shellNotifyIcon(NIM_DELETE, &nid);
-    m_bTrayIconAdded = false;
-}
-
-void CZentimDlg::OnTaskbarCreated()
-{
-    if (!m_bTrayIconAdded)
-        return;
-    m_bTrayIconAdded = false;
-    if (!AddTrayIcon())
-        ShowWindow(SW_RESTORE);
-}
-
 LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The shell's restart message is only known at run time, so it cannot
     // be a row of the message map.
-    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0)
-        OnTaskbarCreated();
+    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0 &&
+        !m_trayIcon.OnTaskbarCreated())
+        ShowWindow(SW_RESTORE);
     if (message == WM_DESTROY) {
-        // An icon left behind would point at a window that is gone.
-        if (m_bTrayIconAdded)
-            DeleteTrayIcon();
+        // An icon left behind would point at a window that is gone, and a
+        // sound would go on after the clock.
+        m_trayIcon.Delete();
+        m_chime.Stop();
         // The kept frame was made for this window.
         m_canvas.Release();
         m_lastFrame.reset();
@@ -164,6 +124,10 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CZentimDlg::PreTranslateMessage(MSG* pMsg)
 {
+    // A chime that runs is what the user answers: the key or click stops
+    // it and does nothing else.
+    if (IsKeyOrClick(pMsg->message) && m_chime.Stop())
+        return TRUE;
     // Each test sees the key code as the earlier ones left it. A code of 0
     // keeps the dialog's own keyboard handling from ending the clock on
     // Enter or Escape.
@@ -191,7 +155,7 @@ void CZentimDlg::ResizeByArrowKey(int delta)
     GetWindowRect(&m_rcWindow);
     const RECT r = m_rcWindow;
     MONITORINFO mi{ sizeof mi, {}, {}, 0 };
-    GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
     const std::optional<face::Box> resized = clockwnd::ArrowKeyResize(
         { r.left, r.top, r.right, r.bottom }, delta,
         { mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom });

@@ -2,43 +2,65 @@
 // clipping, a change of scale, the options dialog and the ways out.
 #include "clockwnd/zentim_dlg.h"
 
-#include "clockwnd/local_time.h"
 #include "clockwnd/tick_schedule.h"
 #include "clockwnd/window_geometry.h"
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "options/options_dlg.h"
 #include "res/resource.h"
 #include "settings/settings_text.h"
+#include "time/zone_clock.h"
+
+#include <vector>
 
 namespace {
-constexpr UINT_PTR kClockTimer = 0;
 // Posted at creation: the first face is made before the window is first
 // shown, at its saved place, rather than after.
 constexpr UINT WM_FIRST_FACE = WM_APP + 1;
 
+// A path the system writes into a buffer, however long it is: a folder a
+// user can make may be deeper than MAX_PATH.
+template <class Fill>
+std::string SystemPath(Fill fill)
+{
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = fill(path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size())
+            return Narrow(path.data(), static_cast<int>(length));
+        path.resize(length + 1);
+    }
+}
+
 // The folder the clock was started on, as a full path: the start with the
 // system runs the clock from another folder. The current folder when it was
 // started on none, or on what is no folder (a file dropped on the program).
-std::string SettingsFolder(const std::string& startedOn)
+std::string FullSettingsFolder(const std::string& startedOn)
 {
-    char path[MAX_PATH] = "";
+    const std::wstring wide = Widen(startedOn);
     const DWORD attributes =
-        startedOn.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(startedOn.c_str());
+        startedOn.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        const DWORD length = GetFullPathNameA(startedOn.c_str(), MAX_PATH, path, nullptr);
-        if (length > 0 && length < MAX_PATH)
-            return path;
+        const std::string full = SystemPath([&](wchar_t* buffer, DWORD size) {
+            return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
+        });
+        if (!full.empty())
+            return full;
     }
-    GetCurrentDirectoryA(MAX_PATH, path);
-    return path;
+    return SystemPath(
+        [](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
 }
 } // namespace
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
     : CDialog(IDD_ZENTIM_DIALOG, pParent),
-      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_timeSource(&clockwnd::ReadLocalTime), m_showMessageBox(&MessageBoxA),
-      m_nMsgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
+      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_timeSource([] { return timekeeping::ZoneClock().Now(); }),
+      m_showMessageBox([](HWND owner, const std::string& text, const std::string& caption,
+                          UINT type) {
+          return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), type);
+      }),
+      m_nMsgTaskbarCreated(RegisterWindowMessageW(L"TaskbarCreated"))
 {
 }
 
@@ -67,30 +89,40 @@ ON_WM_SIZE()
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_TIMECHANGE, OnTimeChange)
+ON_MESSAGE(WM_SETTINGCHANGE, OnTimeChange)
 ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
 BOOL CZentimDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    // Each window of the clock loads its settings at its own first face.
+    m_bFirstPaintDone = false;
 
     // A tool window has no taskbar button and no place in the task switcher.
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE,
-                   (GetWindowLongA(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    SetWindowLongW(m_hWnd, GWL_EXSTYLE,
+                   (GetWindowLongW(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
     ApplyAlwaysOnTop();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    m_strSettingsFolder = SettingsFolder(m_strSettingsFolder);
+    m_strSettingsFolder = FullSettingsFolder(m_strSettingsFolder);
     m_strIniDir = settings::BuildIniDir(m_strSettingsFolder);
     m_strIniPath = settings::BuildIniPath(m_strIniDir);
 
     m_menuPopup.LoadMenu(IDR_POPUP_MENU);
-    ArmClockTimer();
+    ArmClockTimer(m_timeSource().millisecond);
     // Handled before the modal loop finds its queue empty and shows the
     // window.
-    PostMessageA(m_hWnd, WM_FIRST_FACE, 0, 0);
+    PostMessageW(m_hWnd, WM_FIRST_FACE, 0, 0);
     return TRUE;
+}
+
+void CZentimDlg::ApplySettings(const settings::ClockSettings& values)
+{
+    m_settings = values;
+    ApplyAlwaysOnTop();
 }
 
 void CZentimDlg::ApplyAlwaysOnTop()
@@ -152,18 +184,29 @@ HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == kClockTimer) {
-        DrawClock();
-        ArmClockTimer();
-    }
+    if (nIDEvent == kClockTimer)
+        ArmClockTimer(DrawClock().millisecond);
+    else if (nIDEvent == kLoadRetryTimer)
+        AttemptLoad();
+    else if (nIDEvent == clockwnd::ChimeRunner::kTimerId)
+        m_chime.OnTimer();
     Default();
 }
 
-void CZentimDlg::ArmClockTimer()
+void CZentimDlg::ArmClockTimer(int millisecond)
 {
     // Re-arming the same timer identifier replaces its period.
-    const int delay = clockwnd::DelayToNextTickMs(m_timeSource().millisecond);
+    const int delay = clockwnd::DelayToNextTickMs(millisecond);
     SetTimer(m_hWnd, kClockTimer, static_cast<UINT>(delay), nullptr);
+}
+
+LRESULT CZentimDlg::OnTimeChange(WPARAM, LPARAM)
+{
+    // The time was set or the zone changed: the face shows it now, not at
+    // a tick aimed at a second boundary that has moved.
+    if (m_bFirstPaintDone)
+        ArmClockTimer(DrawClock().millisecond);
+    return Default();
 }
 
 void CZentimDlg::SetRoundRegion()
@@ -198,10 +241,10 @@ void CZentimDlg::OnMenuOptions()
 {
     // With no parent the dialog is owned by the main window, this one: it
     // stays disabled but keeps ticking, since the dialog's loop dispatches
-    // its timer. The dialog changes the settings in place; its result says
+    // its timer. The dialog applies what it changes; its result says
     // nothing more.
     COptions dlg;
-    dlg.m_pClockDlg = this;
+    dlg.m_pTarget = this;
     dlg.DoModal();
     // Again, now that no dialog of the clock's is open: Wine makes only
     // the dialog topmost while it is.

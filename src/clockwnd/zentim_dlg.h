@@ -1,16 +1,22 @@
-// CZentimDlg: the clock window. It owns every setting, draws the face once
-// a second, chimes, loads and saves the settings file, and is dragged,
-// resized, minimised into the notification area and driven from its menu.
+// CZentimDlg: the clock window. It holds the settings, draws the face once
+// a second, loads and saves the settings file, and is dragged, resized,
+// minimised into the notification area and driven from its menu; the
+// chime and the notification-area icon are owners of their own.
 // WM_TRAY_NOTIFY: the message its notification-area icon sends it.
 #pragma once
 
+#include "clockwnd/chime_runner.h"
+#include "clockwnd/tray_icon.h"
 #include "face/chime_rule.h"
-#include "face/clock_time.h"
 #include "face/face_canvas.h"
+#include "face/sound_player.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
+#include "options/options_target.h"
 #include "settings/clock_settings.h"
+#include "settings/load_attempts.h"
 #include "settings/window_placement.h"
+#include "time/clock_time.h"
 
 #include <functional>
 #include <optional>
@@ -20,40 +26,50 @@
 // message that happened over the icon in lParam.
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 
-class CZentimDlg : public CDialog {
+class CZentimDlg : public CDialog, public OptionsTarget {
 public:
     explicit CZentimDlg(CWnd* pParent = nullptr);
     ~CZentimDlg() override;
 
     // Where DrawClock reads the time: the system clock, or a fixed time in
     // the tests.
-    using TimeSource = std::function<face::ClockTime()>;
+    using TimeSource = std::function<timekeeping::ClockTime()>;
     void SetTimeSource(TimeSource source) { m_timeSource = std::move(source); }
     // How the settings operations show their message box, owned by this
     // window: the system's, or a recorder in the tests.
-    using MessageBoxShower = std::function<int(HWND owner, LPCSTR text, LPCSTR caption, UINT type)>;
+    using MessageBoxShower = std::function<int(HWND owner, const std::string& text,
+                                               const std::string& caption, UINT type)>;
     void SetMessageBoxShower(MessageBoxShower show) { m_showMessageBox = std::move(show); }
-    int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+    // How the chime plays its sound: the system's player, or a recorder.
+    void SetPlaySound(face::PlaySoundFunction play) { m_sound = face::SoundPlayer(play); }
+
+    // What the options dialog edits.
+    const settings::ClockSettings& Settings() const override { return m_settings; }
+    // The face shows them at the next tick, the topmost state at once.
+    void ApplySettings(const settings::ClockSettings& values) override;
+    // Writes the window's normal rectangle and the settings to zentim.ini;
+    // confirms or lists the failed writes in one message box.
+    void SaveOptions() override;
+    const std::string& SettingsFolder() const override { return m_strSettingsFolder; }
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                       UINT type) override
     {
         return m_showMessageBox(owner, text, caption, type);
     }
 
-    // One frame: reads the time, runs the chime, draws the face.
-    void DrawClock();
+    // One frame: reads the time once, runs the chime when one is due, draws
+    // the face; returns the time read.
+    timekeeping::ClockTime DrawClock();
     // Clips the window to the ellipse of m_rcWindow's size.
     void SetRoundRegion();
-    // Keeps the window above ordinary windows, or among them, as the
-    // settings say.
-    void ApplyAlwaysOnTop();
     // Reads zentim.ini into the settings and moves the window; reports
-    // failures in one message box.
+    // failures in one message box. A file another program holds is tried
+    // again until it can be read.
     void LoadOptions();
-    // Writes the window's normal rectangle and the settings to zentim.ini;
-    // confirms or lists the failed writes in one message box.
-    void SaveOptions();
 
     // Keys: Enter does nothing, Escape minimises, Up and Down grow and
-    // shrink the window by one pixel per side.
+    // shrink the window by one pixel per side. Any key or click while a
+    // chime runs only stops it.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // The window's screen rectangle as the system last reported it.
@@ -61,10 +77,10 @@ public:
     // The folder whose zentim.ini the clock reads: the one it was started
     // on, made a full path at start, else the current one.
     std::string m_strSettingsFolder;
+    // The file's path with every backslash doubled, as the save's
+    // confirmation has always shown it.
     std::string m_strIniDir;
     std::string m_strIniPath;
-    // What the options dialog edits, the face shows and zentim.ini keeps.
-    settings::ClockSettings m_settings;
 
 protected:
     BOOL OnInitDialog() override;
@@ -72,6 +88,11 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The window's timers; the chime's is its own (clockwnd::ChimeRunner).
+    static constexpr UINT_PTR kClockTimer = 0;
+    // While another program holds zentim.ini.
+    static constexpr UINT_PTR kLoadRetryTimer = 1;
+
     void OnPaint();
     BOOL OnEraseBkgnd(HDC dc);
     LRESULT OnFirstFace(WPARAM wParam, LPARAM lParam);
@@ -82,6 +103,7 @@ private:
     void OnMenuOptions();
     void OnMenuLoadOptions();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimeChange(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
 
     void OnLButtonDown(UINT nFlags, POINT point);
@@ -98,37 +120,42 @@ private:
     void OnMenuMaximize();
 
     void DoFirstPaintWork();
-    // Timer 0 fires just after each second boundary.
-    void ArmClockTimer();
-    // Flashes the window and plays the sound when a chime is due at time.
-    void CheckKuku(const face::ClockTime& time);
+    // Keeps the window above ordinary windows, or among them, as the
+    // settings say.
+    void ApplyAlwaysOnTop();
+    // Timer 0 fires just after the second boundary that follows a time
+    // read millisecond milliseconds into its second.
+    void ArmClockTimer(int millisecond);
+    // Starts the chime when one is due at time.
+    void CheckKuku(const timekeeping::ClockTime& time);
     // The last frame's time drawn for the client area's size into the
     // canvas, whose images are made compatible with dc.
     bool DrawFrame(HDC dc);
     // The last frame, in the client area's size.
     void PaintFace(HDC dc);
+    // One read of zentim.ini, applied when it could be read; tried again
+    // from a timer while another program holds it.
+    void AttemptLoad();
+    // zentim.ini itself, by the plain path.
+    std::string IniFile() const;
     // Moves the window to a saved rectangle, onto the nearest monitor when
     // it lies off every one.
     void MoveToSavedRect(const settings::ScreenRect& saved);
     // Grows (+1) or shrinks (-1) the window by one pixel per side around
     // its centre, within the bounds of the arrow keys.
     void ResizeByArrowKey(int delta);
-    // The notification-area icon, identified by this window and id 0.
-    bool AddTrayIcon();
-    void DeleteTrayIcon();
-    void OnTaskbarCreated();
 
     HICON m_hIcon;
     bool m_bFirstPaintDone = false;
     CMenu m_menuPopup;
+    // What the options dialog edits, the face shows and zentim.ini keeps.
+    settings::ClockSettings m_settings;
     // The last frame's dial radius: the face's size, which follows the width alone.
     double m_dRadius = 0;
-    // The tray icon's tip, left empty: the icon is only there to bring the clock back.
-    std::string m_strTrayTip;
     TimeSource m_timeSource;
     // The time of the last frame and the size it was drawn in.
     struct Frame {
-        face::ClockTime handsTime;
+        timekeeping::ClockTime handsTime;
         std::string timeText;
         int width = 0, height = 0;
     };
@@ -136,8 +163,12 @@ private:
     face::FaceCanvas m_canvas;
     MessageBoxShower m_showMessageBox;
     face::ChimeLatch m_kukuLatch;
-    // Set while the clock is hidden behind its notification-area icon.
-    bool m_bTrayIconAdded = false;
+    face::SoundPlayer m_sound;
+    clockwnd::ChimeRunner m_chime{ m_sound };
+    settings::LoadAttempts m_loadAttempts;
+    // Shown while the clock is hidden in the notification area; its tip is
+    // left empty: the icon is only there to bring the clock back.
+    clockwnd::TrayIcon m_trayIcon;
     // The size the window's ellipse was made for.
     SIZE m_szClipped{};
     // Set while the window moves to a rectangle from the settings file.

@@ -7,7 +7,7 @@ bool IsDueMinute(int minute, int interval)
     return interval > 0 && minute >= 0 && minute % interval == 0;
 }
 
-bool ChimeLatch::ClaimChime(const ClockTime& time, int interval)
+bool ChimeLatch::ClaimChime(const timekeeping::ClockTime& time, int interval)
 {
     if (!time.valid || time.second < 0 || time.second >= kChimeWindowSeconds)
         return false;

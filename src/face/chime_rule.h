@@ -2,7 +2,7 @@
 // interval chimes at, and ChimeLatch, which lets each due minute chime once.
 #pragma once
 
-#include "face/clock_time.h"
+#include "time/clock_time.h"
 
 #include <cstdint>
 
@@ -24,7 +24,7 @@ class ChimeLatch {
 public:
     // True when a pass at `time` chimes for an interval of `interval`
     // minutes; from then on its minute counts as chimed.
-    bool ClaimChime(const ClockTime& time, int interval);
+    bool ClaimChime(const timekeeping::ClockTime& time, int interval);
 
 private:
     // The calendar time at which that minute began, rather than its minute

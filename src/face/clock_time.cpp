@@ -4,7 +4,7 @@
 
 namespace face {
 
-std::string FormatTimeText(const ClockTime& time)
+std::string FormatTimeText(const timekeeping::ClockTime& time)
 {
     if (!time.valid)
         return "Invalid DateTime";

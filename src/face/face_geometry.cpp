@@ -19,6 +19,13 @@ Line Radial(int cx, int cy, double angle, double r)
     return { { cx, cy }, DialPoint(cx, cy, angle, r) };
 }
 
+std::optional<Line> CoreOf(int handWidth, const Line& core)
+{
+    if (handWidth < kMinHandWidthWithCore)
+        return std::nullopt;
+    return core;
+}
+
 } // namespace
 
 Point DialPoint(int cx, int cy, double angle, double r)
@@ -53,11 +60,11 @@ FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, in
     const double hourAngle = (hour12 + minute * kOneSixtieth) * 30;
     const double hourLength = 0.7 * r;
     g.hourHand = { Radial(g.cx, g.cy, hourAngle, hourLength), pens.hour,
-                   Radial(g.cx, g.cy, hourAngle, hourLength + 4) };
+                   CoreOf(pens.hour, Radial(g.cx, g.cy, hourAngle, hourLength + 4)) };
     const double minuteAngle = (minute + second * kOneSixtieth) * 6;
     const double minuteLength = 0.9 * r;
     g.minuteHand = { Radial(g.cx, g.cy, minuteAngle, minuteLength), pens.minute,
-                     Radial(g.cx, g.cy, minuteAngle, minuteLength + 2) };
+                     CoreOf(pens.minute, Radial(g.cx, g.cy, minuteAngle, minuteLength + 2)) };
     g.secondHand = Radial(g.cx, g.cy, second * 6.0, r);
 
     const int n = Trunc(0.15 * r);

@@ -9,6 +9,7 @@
 #include "face/face_style.h"
 
 #include <array>
+#include <optional>
 
 namespace face {
 
@@ -45,12 +46,14 @@ struct ScaleMark {
 };
 
 // A hand is a line in the hands' colour with a longer 1-pixel core line in
-// the background's colour drawn over its middle.
+// the background's colour drawn over its middle, when it is wide enough to
+// show one: over a hand of 1 or 2 pixels the core would hide the hand.
 struct Hand {
     Line line;
     int penWidth;
-    Line core;
+    std::optional<Line> core;
 };
+constexpr int kMinHandWidthWithCore = 3;
 
 struct FaceGeometry {
     int width, height; // client area W x H

@@ -1,27 +1,30 @@
 #include "face/face_renderer.h"
 
 #include "framework/gdi.h"
+#include "framework/text.h"
 
 namespace face {
 namespace {
 
-CFont MakeFont(const FontSpec& font, const char* face)
+CFont MakeFont(const FontSpec& font, const wchar_t* face)
 {
-    return CFont(CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,
+    return CFont(CreateFontW(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,
                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              FF_MODERN | DEFAULT_PITCH, face));
 }
 
-SIZE Measure(HDC dc, const std::string& text)
+// Texts in any script: a letter the face's font lacks comes from the fonts
+// the system links to it.
+SIZE Measure(HDC dc, const std::wstring& text)
 {
     SIZE extent{ 0, 0 };
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     return extent;
 }
 
-void PutText(HDC dc, Point at, const std::string& text)
+void PutText(HDC dc, Point at, const std::wstring& text)
 {
-    TextOutA(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
 }
 
 // With the pen already chosen.
@@ -50,8 +53,8 @@ DrawTools::DrawTools(const FaceGeometry& g, const FaceStyle& style)
       second(CreatePen(PS_SOLID, 1, ToColorRef(style.secondArrow))),
       core(CreatePen(PS_SOLID, 1, background)), backgroundBrush(CreateSolidBrush(background)),
       capBrush(CreateSolidBrush(arrows)), panelBrush(CreateSolidBrush(ToColorRef(style.panelBox))),
-      up(MakeFont(g.upFont, "Tahoma")), down(MakeFont(g.downFont, "Arial")),
-      panel(MakeFont(g.panelFont, "Tahoma"))
+      up(MakeFont(g.upFont, L"Tahoma")), down(MakeFont(g.downFont, L"Arial")),
+      panel(MakeFont(g.panelFont, L"Tahoma"))
 {
 }
 
@@ -64,22 +67,25 @@ void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const Dra
     SetTextColor(dc, tools.arrows);
     if (!texts.up.empty()) {
         CSelectObject select(dc, tools.up);
-        PutText(dc, UpTextOrigin(g, Measure(dc, texts.up).cx), texts.up);
+        const std::wstring up = Widen(texts.up);
+        PutText(dc, UpTextOrigin(g, Measure(dc, up).cx), up);
     }
     if (!texts.down.empty()) {
         CSelectObject select(dc, tools.down);
-        const SIZE extent = Measure(dc, texts.down);
-        PutText(dc, DownTextOrigin(g, extent.cx, extent.cy), texts.down);
+        const std::wstring down = Widen(texts.down);
+        const SIZE extent = Measure(dc, down);
+        PutText(dc, DownTextOrigin(g, extent.cx, extent.cy), down);
     }
     if (texts.digitalPanel) {
         CSelectObject select(dc, tools.panel);
         SetTextColor(dc, tools.panelDigits);
-        const SIZE extent = Measure(dc, texts.timeText);
+        const std::wstring timeText = Widen(texts.timeText);
+        const SIZE extent = Measure(dc, timeText);
         const PanelLayout panel = ComputePanelLayout(g, extent.cx, extent.cy);
         const RECT box{ panel.box.left, panel.box.top, panel.box.right, panel.box.bottom };
         FillRect(dc, &box, tools.panelBrush);
         SetBkMode(dc, TRANSPARENT);
-        PutText(dc, panel.text, texts.timeText);
+        PutText(dc, panel.text, timeText);
         SetBkMode(dc, OPAQUE);
     }
     // One pen selection per kind of mark rather than per mark: the marks
@@ -95,10 +101,11 @@ void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const Dra
 
 void RenderHands(HDC dc, const FaceGeometry& g, const DrawTools& tools)
 {
-    DrawLine(dc, tools.hour, g.hourHand.line);
-    DrawLine(dc, tools.core, g.hourHand.core);
-    DrawLine(dc, tools.minute, g.minuteHand.line);
-    DrawLine(dc, tools.core, g.minuteHand.core);
+    for (const Hand* hand : { &g.hourHand, &g.minuteHand }) {
+        DrawLine(dc, hand == &g.hourHand ? tools.hour : tools.minute, hand->line);
+        if (hand->core)
+            DrawLine(dc, tools.core, *hand->core);
+    }
     DrawLine(dc, tools.second, g.secondHand);
     {
         CSelectObject pen(dc, tools.thin);

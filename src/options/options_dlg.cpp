@@ -1,10 +1,10 @@
 #include "options/options_dlg.h"
 
-#include "clockwnd/zentim_dlg.h"
 #include "face/face_renderer.h"
 #include "framework/color_dialog.h"
 #include "framework/file_dialog.h"
 #include "framework/late_bound.h"
+#include "framework/text.h"
 #include "options/folder_above.h"
 #include "settings/settings_text.h"
 #include "settings/system_start.h"
@@ -17,12 +17,12 @@
 
 COptions::COptions(CWnd* pParent)
     : CDialog(IDD, pParent), m_bFirstPaint(true),
-      m_hPlayBitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PLAY)))
+      m_hPlayBitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PLAY)))
 {
     // The dialog's controls are the common controls' (the manifest asks for
     // their version 6). Set up here rather than at start: a clock that only
     // ticks would carry the library for nothing.
-    static CLateBound<decltype(&InitCommonControls)> initCommonControls("comctl32.dll",
+    static CLateBound<decltype(&InitCommonControls)> initCommonControls(L"comctl32.dll",
                                                                         "InitCommonControls");
     initCommonControls();
 }
@@ -73,16 +73,16 @@ BOOL COptions::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    const settings::ClockSettings& clock = m_pClockDlg->m_settings;
-    SetDlgItemText(IDC_EDIT_KUKU_TYPE, std::to_string(clock.m_nKukuType).c_str());
-    SetDlgItemText(IDC_EDIT_KUKU_SOUND, clock.m_strKukuSound.c_str());
-    SetDlgItemText(IDC_EDIT_KUKU_FLASH_COUNT, std::to_string(clock.m_nKukuFlashCount).c_str());
-    SetDlgItemText(IDC_EDIT_UP_STR, clock.m_strUpStr.c_str());
-    SetDlgItemText(IDC_EDIT_DOWN_STR, clock.m_strDownStr.c_str());
+    m_settings = m_pTarget->Settings();
+    const settings::ClockSettings& clock = m_settings;
+    SetDlgItemText(IDC_EDIT_KUKU_TYPE, std::to_string(clock.m_nKukuType));
+    SetDlgItemText(IDC_EDIT_KUKU_SOUND, clock.m_strKukuSound);
+    SetDlgItemText(IDC_EDIT_KUKU_FLASH_COUNT, std::to_string(clock.m_nKukuFlashCount));
+    SetDlgItemText(IDC_EDIT_UP_STR, clock.m_strUpStr);
+    SetDlgItemText(IDC_EDIT_DOWN_STR, clock.m_strDownStr);
     m_btnDigitalPanel.SetCheck(clock.m_nDigitalPanel == 1 ? BST_CHECKED : BST_UNCHECKED);
-    m_style = clock.m_style;
-    for (const WidthBox& box : WidthBoxes(m_style.widths))
-        SetDlgItemText(box.id, std::to_string(*box.width).c_str());
+    for (const WidthBox& box : WidthBoxes(m_settings.m_style.widths))
+        SetDlgItemText(box.id, std::to_string(*box.width));
     CheckDlgButton(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP,
                    clock.m_bAlwaysOnTop ? BST_CHECKED : BST_UNCHECKED);
     ShowStartedWithSystem();
@@ -93,7 +93,7 @@ BOOL COptions::OnInitDialog()
 void COptions::OnBnClickedButtonApply()
 {
     // The clock reads these at every tick, so the next one shows them.
-    settings::ClockSettings& clock = m_pClockDlg->m_settings;
+    settings::ClockSettings& clock = m_settings;
     clock.m_nKukuType = settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_KUKU_TYPE));
     clock.m_strKukuSound = GetDlgItemText(IDC_EDIT_KUKU_SOUND);
     clock.m_nKukuFlashCount = settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_KUKU_FLASH_COUNT));
@@ -103,18 +103,17 @@ void COptions::OnBnClickedButtonApply()
 
     // Widths as the other numbers, brought within what a pen can be; the
     // boxes show what was taken.
-    for (const WidthBox& box : WidthBoxes(m_style.widths)) {
+    for (const WidthBox& box : WidthBoxes(clock.m_style.widths)) {
         *box.width = face::ClampPenWidth(settings::ParseLeadingInt(GetDlgItemText(box.id)));
-        SetDlgItemText(box.id, std::to_string(*box.width).c_str());
+        SetDlgItemText(box.id, std::to_string(*box.width));
     }
-    clock.m_style = m_style;
     clock.m_bAlwaysOnTop = IsDlgButtonChecked(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP) == BST_CHECKED;
-    m_pClockDlg->ApplyAlwaysOnTop();
+    m_pTarget->ApplySettings(clock);
 
     const bool startWithSystem = IsDlgButtonChecked(m_hWnd, IDC_CHECK_LOAD_AT_START) == BST_CHECKED;
     if (startWithSystem != settings::IsStartedWithSystem() &&
-        !settings::SetStartedWithSystem(startWithSystem, m_pClockDlg->m_strSettingsFolder)) {
-        m_pClockDlg->ShowMessageBox(m_hWnd, "Can`t change Load at system start!\n", "Options",
+        !settings::SetStartedWithSystem(startWithSystem, m_pTarget->SettingsFolder())) {
+        m_pTarget->ShowMessageBox(m_hWnd, "Can`t change Load at system start!\n", "Options",
                                     MB_OK | MB_ICONERROR);
         ShowStartedWithSystem();
     }
@@ -130,15 +129,15 @@ face::Rgb* COptions::ColorOfButton(int id)
 {
     switch (id) {
     case IDC_BUTTON_COLOR_BACKGROUND:
-        return &m_style.background;
+        return &m_settings.m_style.background;
     case IDC_BUTTON_COLOR_ARROWS:
-        return &m_style.arrows;
+        return &m_settings.m_style.arrows;
     case IDC_BUTTON_COLOR_SECOND_ARROW:
-        return &m_style.secondArrow;
+        return &m_settings.m_style.secondArrow;
     case IDC_BUTTON_COLOR_DIGITAL_BKGRD:
-        return &m_style.panelBox;
+        return &m_settings.m_style.panelBox;
     case IDC_BUTTON_COLOR_DIGITAL_DIGITS:
-        return &m_style.panelDigits;
+        return &m_settings.m_style.panelDigits;
     }
     return nullptr;
 }
@@ -173,7 +172,7 @@ void COptions::OnDrawItem(int id, LPDRAWITEMSTRUCT item)
     const std::string caption = GetDlgItemText(id);
     SetBkMode(item->hDC, TRANSPARENT);
     SetTextColor(item->hDC, GetSysColor(COLOR_BTNTEXT));
-    DrawTextA(item->hDC, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextW(item->hDC, Widen(caption).c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     if (item->itemState & ODS_FOCUS) {
         InflateRect(&rc, -3, -3);
         DrawFocusRect(item->hDC, &rc);
@@ -185,7 +184,7 @@ void COptions::OnBnClickedButtonSave()
     // A user who presses Save means what the boxes show, applied or not;
     // saving only the last applied values would throw their typing away.
     OnBnClickedButtonApply();
-    m_pClockDlg->SaveOptions();
+    m_pTarget->SaveOptions();
     OnCancel();
 }
 
@@ -196,32 +195,29 @@ void COptions::OnBnClickedButtonBrowse()
 
     // Start in the folder that holds the user's documents folder. Without
     // one the file dialog picks its own.
-    char documentsPath[MAX_PATH] = "";
+    wchar_t documentsPath[MAX_PATH] = L"";
     LPITEMIDLIST documents = nullptr;
     static CLateBound<decltype(&SHGetSpecialFolderLocation)> getFolder(
-        "shell32.dll", "SHGetSpecialFolderLocation");
-    static CLateBound<decltype(&SHGetPathFromIDListA)> getPath("shell32.dll",
-                                                               "SHGetPathFromIDListA");
-    static CLateBound<decltype(&CoTaskMemFree)> freeList("ole32.dll", "CoTaskMemFree");
+        L"shell32.dll", "SHGetSpecialFolderLocation");
+    static CLateBound<decltype(&SHGetPathFromIDListW)> getPath(L"shell32.dll",
+                                                               "SHGetPathFromIDListW");
+    static CLateBound<decltype(&CoTaskMemFree)> freeList(L"ole32.dll", "CoTaskMemFree");
     if (getFolder(nullptr, CSIDL_PERSONAL, &documents) == S_OK && documents != nullptr) {
         getPath(documents, documentsPath);
         freeList(documents);
     }
-    const std::string initialDir = FolderAbove(documentsPath);
-    dlg.GetOFN().lpstrInitialDir = initialDir.c_str();
+    dlg.SetInitialDir(FolderAbove(Narrow(documentsPath)));
 
     // The setting itself changes only at the next Apply.
     if (dlg.DoModal() == IDOK)
-        SetDlgItemText(IDC_EDIT_KUKU_SOUND, dlg.GetPathName().c_str());
+        SetDlgItemText(IDC_EDIT_KUKU_SOUND, dlg.GetPathName());
 }
 
 void COptions::OnBnClickedButtonPlay()
 {
     // What the box holds, so that a sound can be tried before it is applied.
     // Synchronous: the dialog waits until the sound has played.
-    const std::string sound = GetDlgItemText(IDC_EDIT_KUKU_SOUND);
-    if (!sound.empty())
-        m_pfnPlaySound(sound.c_str(), nullptr, SND_FILENAME);
+    m_sound.PlayToEnd(GetDlgItemText(IDC_EDIT_KUKU_SOUND));
 }
 
 void COptions::OnPaint()

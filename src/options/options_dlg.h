@@ -1,17 +1,16 @@
-// COptions: the options dialog. It edits the clock window's settings in
-// place: the chime, the texts and the panel, the face's colours and pen
-// widths, "Always on top" and the start with the system. It browses for and
-// tries the chime sound, and saves the settings file.
+// COptions: the options dialog. It edits a copy of the clock's settings -
+// the chime, the texts and the panel, the face's colours and pen widths,
+// "Always on top" - and the start with the system, and hands the copy back
+// at Apply. It browses for and tries the chime sound, and saves the
+// settings file through the clock.
 #pragma once
 
-#include "face/chime.h"
-#include "face/face_style.h"
+#include "face/sound_player.h"
+#include "options/options_target.h"
 #include "framework/button.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
-
-class CZentimDlg;
 
 class COptions : public CDialog {
 public:
@@ -21,14 +20,14 @@ public:
     ~COptions() override;
 
     // What the test button plays the sound with. Tests hand in a recorder.
-    void SetSoundPlayer(face::SoundPlayer player) { m_pfnPlaySound = player; }
+    void SetPlaySound(face::PlaySoundFunction play) { m_sound = face::SoundPlayer(play); }
 
     // Cleared by the first paint, which puts the picture on the test button.
     bool m_bFirstPaint;
     CBitmap m_hPlayBitmap;
-    // The clock window whose settings the dialog edits; the opener sets it
-    // before DoModal.
-    CZentimDlg* m_pClockDlg = nullptr;
+    // The clock whose settings the dialog edits; the opener sets it before
+    // DoModal.
+    OptionsTarget* m_pTarget = nullptr;
     CButton m_btnDigitalPanel;
     CButton m_btnPlay;
 
@@ -53,10 +52,10 @@ private:
     // control.
     face::Rgb* ColorOfButton(int id);
 
-    face::SoundPlayer m_pfnPlaySound = &face::PlaySoundLate;
-    // The colours as chosen here, and the widths as last applied; the clock
-    // takes them at Apply.
-    face::FaceStyle m_style;
+    face::SoundPlayer m_sound;
+    // The settings as the dialog last took them from its boxes, and the
+    // colours as chosen here; the clock takes them at Apply.
+    settings::ClockSettings m_settings;
     // The colour dialog's custom colours, kept while the program runs.
     static COLORREF s_customColors[16];
 };

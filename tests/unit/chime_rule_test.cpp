@@ -29,7 +29,7 @@ TEST(ChimeRule, DueMinutesAreTheMultiplesOfTheInterval)
 }
 
 // 2026-03-02 at a local time in a zone offset seconds ahead of UTC.
-face::ClockTime At(int hour, int minute, int second, int offset = 0)
+timekeeping::ClockTime At(int hour, int minute, int second, int offset = 0)
 {
     return {
         1772409600 + hour * 3600 + minute * 60 + second - offset, true, hour, minute, second, 0
@@ -41,11 +41,11 @@ face::ClockTime At(int hour, int minute, int second, int offset = 0)
 TEST(ChimeRule, EachDueMinuteChimesOnceEarlyInTheMinute)
 {
     struct Pass {
-        face::ClockTime time;
+        timekeeping::ClockTime time;
         int interval;
         bool chimes;
     };
-    const face::ClockTime unreadable{ 1772452500, false, -1, -1, -1, 0 };
+    const timekeeping::ClockTime unreadable{ 1772452500, false, -1, -1, -1, 0 };
     // clang-format off
     const std::vector<Pass> runs[] = {
         // first paint and first tick in second 0

@@ -56,8 +56,9 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
     // clang-format on
     for (const auto& [time, ends] : hands) {
         const face::FaceGeometry h = face::ComputeFaceGeometry(200, 200, time[0], time[1], time[2]);
-        EXPECT_EQ((std::vector<Point>{ h.hourHand.line.to, h.hourHand.core.to, h.minuteHand.line.to,
-                                       h.minuteHand.core.to, h.secondHand.to }),
+        EXPECT_EQ((std::vector<Point>{ h.hourHand.line.to, h.hourHand.core->to,
+                                       h.minuteHand.line.to, h.minuteHand.core->to,
+                                       h.secondHand.to }),
                   ends)
             << time[0] << ":" << time[1] << ":" << time[2];
     }
@@ -72,13 +73,17 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
 }
 
 // The twelve long marks take the scale width, the other marks 1 pixel; each
-// hand its own width, while its core line stays 1 pixel.
+// hand its own width, and a core line only from 3 pixels on, so that a thin
+// hand is not hidden under its core.
 TEST(FaceGeometry, PenWidthsGoToTheirLines)
 {
     const face::FaceGeometry g = face::ComputeFaceGeometry(200, 200, 0, 0, 0, { 7, 2, 11 });
     EXPECT_EQ((Ints{ g.marks[0].penWidth, g.marks[55].penWidth, g.marks[1].penWidth,
                      g.hourHand.penWidth, g.minuteHand.penWidth }),
               (Ints{ 11, 11, 1, 7, 2 }));
+    EXPECT_TRUE(g.hourHand.core && !g.minuteHand.core);
+    const face::FaceGeometry thin = face::ComputeFaceGeometry(200, 200, 0, 0, 0, { 1, 3, 1 });
+    EXPECT_TRUE(!thin.hourHand.core && thin.minuteHand.core);
 }
 
 // The ellipse is not centred vertically: 5 in from the top, 3 elsewhere.

@@ -4,6 +4,9 @@
 
 #include "framework/gdi.h"
 #include "res/resource.h"
+#include "time/zone_clock.h"
+
+#include <time.h>
 
 namespace {
 
@@ -80,7 +83,8 @@ TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheFileApplied)
     Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
                         "kuku_type=30\r\nup_str=\"Office\"\r\n");
     int readsWhileOpen = 0, readsAfterBox = 0, readsAtShow = -1;
-    m_clock.SetMessageBoxShower([&](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    m_clock.SetMessageBoxShower([&](HWND owner, const std::string& text,
+                                    const std::string& caption, UINT type) {
         m_boxes.push_back({ text, caption, type });
         EnableWindow(owner, FALSE); // as a real box does
         const int before = m_timeReads;
@@ -105,8 +109,8 @@ TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheFileApplied)
     EXPECT_TRUE(clipped);
     EXPECT_GT(readsAtShow, readsAfterBox)
         << "no frame of the loaded file before the window was shown";
-    EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
-    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "Office");
+    EXPECT_EQ(m_clock.Settings().m_nKukuType, 30);
+    EXPECT_EQ(m_clock.Settings().m_strUpStr, "Office");
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].text, "Can`t load KukuSound file!\nCan`t load BottomString text!\n");
     EXPECT_EQ(m_boxes[0].caption, "Load Options");
@@ -158,6 +162,12 @@ TEST_F(ClockWindow, PaintsShowTheKeptFaceAndOnlyTimerZeroDrawsANewOne)
             m_clock.SendMessage(WM_TIMER, id, 0);
             EXPECT_EQ(m_timeReads > before, id == 0) << "timer " << id;
         }
+        // A change of the time or the zone shows at once.
+        for (const UINT message : { WM_TIMECHANGE, WM_SETTINGCHANGE }) {
+            const int before = m_timeReads;
+            m_clock.SendMessage(message, 0, 0);
+            EXPECT_GT(m_timeReads, before) << message;
+        }
         KillTimer(m_clock.m_hWnd, 0);
         Write("zentim.ini", "[Options]\r\nkuku_type=5\r\n");
         const CRgn own(CreateRectRgn(0, 0, 500, 500)), now(CreateRectRgn(0, 0, 0, 0));
@@ -171,7 +181,36 @@ TEST_F(ClockWindow, PaintsShowTheKeptFaceAndOnlyTimerZeroDrawsANewOne)
         EXPECT_TRUE(PaintShowsTheFace(m_clock.m_hWnd)) << "at a new size";
         EXPECT_EQ(m_timeReads, before);
     });
-    EXPECT_EQ(m_clock.m_settings.m_nKukuType, 30);
+    EXPECT_EQ(m_clock.Settings().m_nKukuType, 30);
+}
+
+// The clock's time is the system's, in the zone Windows keeps, not the C
+// runtime's, which follows a TZ variable some shells set for every program
+// (and reads the zone once per process).
+TEST(ZoneClockReading, IsTheSystemsLocalTimeWhateverTZSays)
+{
+    _putenv("TZ=XYZ-3:17");
+    _tzset();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SYSTEMTIME before, after;
+        GetLocalTime(&before);
+        const timekeeping::ClockTime now = timekeeping::ZoneClock().Now();
+        GetLocalTime(&after);
+        if (before.wSecond != after.wSecond)
+            continue;
+        const __time64_t seconds = now.seconds;
+        const tm* crt = _localtime64(&seconds);
+        ASSERT_NE(crt, nullptr);
+        EXPECT_NE(crt->tm_min, now.minute) << "the TZ variable took no effect";
+        EXPECT_TRUE(now.valid);
+        EXPECT_EQ((std::vector<int>{ now.year, now.month, now.day, now.weekday, now.hour,
+                                     now.minute, now.second }),
+                  (std::vector<int>{ before.wYear, before.wMonth, before.wDay, before.wDayOfWeek,
+                                     before.wHour, before.wMinute, before.wSecond }));
+        break;
+    }
+    _putenv("TZ=");
+    _tzset();
 }
 
 } // namespace

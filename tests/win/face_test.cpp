@@ -1,10 +1,10 @@
 // The face as GDI draws it: every pixel of the classic face, the colours,
-// widths, texts and panel of a style, the same frame on the real window;
-// and the chime's flashes and sound on that window.
+// widths, texts and panel of a style, the same frame on the real window.
 #include "support.h"
 
-#include "face/chime.h"
+#include "face/clock_time.h"
 #include "face/face_renderer.h"
+#include "framework/text.h"
 
 #include <optional>
 
@@ -102,24 +102,53 @@ TEST(FaceRender, ColoursWidthsTextsAndPanelOfAStyle)
     }
 }
 
+// Letters beyond ASCII reach the face as themselves: the up text drawn from
+// the program's UTF-8 is the same as those letters drawn directly.
+TEST(FaceRender, TextsInAnyScriptShowAsWritten)
+{
+    const std::wstring letters = L"Zo\u00EB \u03A9\u03BC\u03AD\u0433\u0430";
+    Frame face, reference;
+    // At 3:45:30 no hand comes near the up text, drawn over them here.
+    face.Render(3, 45, 30, Narrow(letters), "", false);
+    reference.Render(3, 45, 30, "", "", false);
+    const face::FaceGeometry g = face::ComputeFaceGeometry(200, 200, 3, 45, 30);
+    const face::DrawTools tools(g, face::FaceStyle{});
+    {
+        CSelectObject font(reference.Dc(), tools.up);
+        SetTextColor(reference.Dc(), RGB(255, 255, 255));
+        SIZE extent{};
+        GetTextExtentPoint32W(reference.Dc(), letters.c_str(), int(letters.size()), &extent);
+        const face::Point at = face::UpTextOrigin(g, extent.cx);
+        TextOutW(reference.Dc(), at.x, at.y, letters.c_str(), int(letters.size()));
+    }
+    int differing = 0;
+    for (int y = 40; y < 80; ++y) {
+        for (int x = 0; x < 200; ++x)
+            differing += face.At(x, y) != reference.At(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 // Read back through the window's DC, which works while nothing covers the
 // topmost clock. Only a panel setting of 1 shows the panel.
 TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
 {
-    m_clock.SetTimeSource([] { return face::ClockTime{ 0, true, 10, 8, 20, 0 }; });
-    m_clock.m_settings.m_strUpStr = "Office";
-    m_clock.m_settings.m_style.background = { 0, 0, 128 };
-    m_clock.m_settings.m_style.widths.minute = 7;
+    m_clock.SetTimeSource([] { return timekeeping::ClockTime{ 0, true, 10, 8, 20, 0 }; });
+    Change([](settings::ClockSettings& values) {
+        values.m_strUpStr = "Office";
+        values.m_style.background = { 0, 0, 128 };
+        values.m_style.widths.minute = 7;
+    });
     Run([&] {
         SetWindowPos(m_clock.m_hWnd, nullptr, 50, 50, 200, 200, SWP_NOZORDER | SWP_NOACTIVATE);
         const CRgn visible(CreateRectRgn(0, 0, 0, 0));
         ASSERT_NE(GetWindowRgn(m_clock.m_hWnd, visible), ERROR);
         for (const int panel : { 1, 2 }) {
-            m_clock.m_settings.m_nDigitalPanel = panel;
+            Change([&](settings::ClockSettings& values) { values.m_nDigitalPanel = panel; });
             m_clock.DrawClock();
             Frame shown, expected;
             BitBlt(shown.Dc(), 0, 0, 200, 200, CClientDC(m_clock.m_hWnd), 0, 0, SRCCOPY);
-            expected.Render(10, 8, 20, "Office", "", panel == 1, m_clock.m_settings.m_style);
+            expected.Render(10, 8, 20, "Office", "", panel == 1, m_clock.Settings().m_style);
             int differing = 0;
             for (int y = 0; y < 200; ++y) {
                 for (int x = 0; x < 200; ++x)
@@ -128,60 +157,6 @@ TEST_F(ClockTest, DrawClockShowsTheFrameOfItsTimeAndSettings)
             EXPECT_EQ(differing, 0) << "panel " << panel;
         }
     });
-}
-
-// Every size change of the clock and every sound, with the time each came.
-std::vector<std::pair<DWORD, std::string>> g_events;
-
-BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
-{
-    g_events.emplace_back(GetTickCount(), flags == SND_FILENAME ? sound : "wrong flags");
-    return TRUE;
-}
-
-// 150 ms in each state, then the sound, the window ending where it was. A
-// flash also brings back a clock hidden in the notification area; passes
-// that come twice in the due second chime once.
-TEST_F(ClockTest, ChimeFlashesThenPlaysOncePerDueMinute)
-{
-    wintest::SentMessages sizes([&](const CWPSTRUCT& call) {
-        if (call.hwnd == m_clock.m_hWnd && call.message == WM_SIZE)
-            g_events.emplace_back(GetTickCount(),
-                                  call.wParam == SIZE_MAXIMIZED ? "max" : "restore");
-    });
-    // Quiet until the window is up, then at 12:15:00.
-    face::ClockTime now{ 1772453670, true, 12, 14, 30, 0 };
-    m_clock.SetTimeSource([&] { return now; });
-    m_clock.m_settings.m_nKukuType = 15;
-    m_clock.m_settings.m_nKukuFlashCount = 1;
-    std::vector<std::string> flashes, chime;
-    Run([&] {
-        const RECT before = wintest::WindowRect(m_clock.m_hWnd);
-        g_events.clear();
-        face::RunChime(m_clock.m_hWnd, 2, "kuku.wav", &RecordSound);
-        EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
-        for (std::size_t i = 1; i < g_events.size(); ++i) {
-            EXPECT_GE(g_events[i].first - g_events[i - 1].first, 120u) << "before event " << i;
-            EXPECT_LE(g_events[i].first - g_events[i - 1].first, 1500u) << "before event " << i;
-        }
-        for (const auto& event : g_events)
-            flashes.push_back(event.second);
-
-        m_clock.ShowWindow(SW_MINIMIZE);
-        m_clock.ShowWindow(SW_HIDE);
-        g_events.clear();
-        now = { 1772453700, true, 12, 15, 0, 0 };
-        m_clock.DrawClock();
-        m_clock.DrawClock();
-        for (const auto& event : g_events)
-            chime.push_back(event.second);
-        EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
-        wintest::Settle();
-        EXPECT_EQ(wintest::WindowRect(m_clock.m_hWnd), before);
-    });
-    EXPECT_EQ(flashes,
-              (std::vector<std::string>{ "max", "restore", "max", "restore", "kuku.wav" }));
-    EXPECT_EQ(chime, (std::vector<std::string>{ "max", "restore" }));
 }
 
 } // namespace

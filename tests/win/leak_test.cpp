@@ -71,14 +71,16 @@ TEST_F(Leaks, DrawingFramesKeepsObjects)
 {
     int frame = 0;
     m_clock.SetTimeSource([&] {
-        return face::ClockTime{ frame, true, frame / 3600 % 24, frame / 60 % 60, frame % 60, 0 };
+        return timekeeping::ClockTime{ frame, true, frame / 3600 % 24, frame / 60 % 60, frame % 60, 0 };
     });
     Run([&] {
         ExpectObjectsKept("frames", 2000, [&](int i) {
             frame = i;
-            m_clock.m_settings.m_strUpStr = i % 4 < 2 ? "Office" : "";
-            m_clock.m_settings.m_strDownStr = i % 4 == 1 || i % 4 == 2 ? "Quartz" : "";
-            m_clock.m_settings.m_nDigitalPanel = i % 3 != 0;
+            Change([&](settings::ClockSettings& values) {
+                values.m_strUpStr = i % 4 < 2 ? "Office" : "";
+                values.m_strDownStr = i % 4 == 1 || i % 4 == 2 ? "Quartz" : "";
+                values.m_nDigitalPanel = i % 3 != 0;
+            });
             m_clock.DrawClock();
         });
     });

@@ -2,6 +2,7 @@
 // and driven from inside the dialog's own modal loop.
 #include "support.h"
 
+#include "framework/text.h"
 #include "options/options_dlg.h"
 
 namespace {
@@ -10,9 +11,9 @@ using namespace wintest;
 
 std::string Text(HWND dlg, int id)
 {
-    char text[1024] = "";
-    GetDlgItemTextA(dlg, id, text, sizeof text);
-    return text;
+    std::wstring text(20000, L'\0');
+    text.resize(GetDlgItemTextW(dlg, id, &text[0], int(text.size())));
+    return Narrow(text);
 }
 
 void Click(HWND dlg, int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
@@ -38,11 +39,11 @@ protected:
     }
 };
 
-// The test button plays what the sound box holds.
+// The test button plays what the sound box holds, to its end.
 std::vector<std::string> g_played;
-BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
+BOOL WINAPI RecordSound(LPCWSTR sound, HMODULE, DWORD flags)
 {
-    g_played.push_back(flags == SND_FILENAME ? sound : "wrong flags");
+    g_played.push_back(flags == SND_FILENAME ? Narrow(sound) : "wrong flags");
     return TRUE;
 }
 
@@ -57,7 +58,9 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
 {
     g_played.clear();
-    m_clock.m_settings = { 30, "C:\\cuckoo.wav", -3, "Top", "", 2 };
+    // A text far longer than a box takes by typing goes through whole.
+    const std::string longText(10000, 'x');
+    m_clock.ApplySettings({ 30, "C:\\cuckoo.wav", -3, "Top", longText, 2 });
     Open([&](HWND dlg) {
         EXPECT_FALSE(IsWindowEnabled(m_clock.m_hWnd));
         const RECT box = WindowRect(dlg), clock = WindowRect(m_clock.m_hWnd);
@@ -74,7 +77,7 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
                 texts += Text(dlg, id) + "|";
             return texts;
         };
-        EXPECT_EQ(shown(), "30|C:\\cuckoo.wav|-3|Top||5|3|3|");
+        EXPECT_EQ(shown(), "30|C:\\cuckoo.wav|-3|Top|" + longText + "|5|3|3|");
         EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
 
         const int colours[] = { IDC_BUTTON_COLOR_BACKGROUND, IDC_BUTTON_COLOR_ARROWS,
@@ -104,19 +107,22 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
                                                           BM_GETIMAGE, IMAGE_BITMAP, 0)),
                    sizeof bm, &bm);
         EXPECT_EQ(bm.bmWidth * 100 + bm.bmHeight, 1016) << "the 10 x 16 loudspeaker";
-        static_cast<COptions*>(CWnd::FromHandle(dlg))->SetSoundPlayer(&RecordSound);
+        static_cast<COptions*>(CWnd::FromHandle(dlg))->SetPlaySound(&RecordSound);
         for (const char* sound : { "", "C:\\typed.wav" }) {
             SetDlgItemTextA(dlg, IDC_EDIT_KUKU_SOUND, sound);
             Click(dlg, IDC_BUTTON_PLAY);
         }
 
-        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", "Down", "0", "45", "7x" };
-        for (int i = 0; i < 8; ++i)
-            SetDlgItemTextA(dlg, boxes[i], typed[i]);
+        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", nullptr, "0", "45", "7x" };
+        for (int i = 0; i < 8; ++i) {
+            if (typed[i] != nullptr)
+                SetDlgItemTextA(dlg, boxes[i], typed[i]);
+        }
         CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
         Click(dlg, IDC_BUTTON_APPLY);
         EXPECT_TRUE(IsWindowVisible(dlg));
-        EXPECT_EQ(shown(), " 15abc|new.wav|+3|Up|Down|1|30|7|");
+        EXPECT_EQ(shown(), " 15abc|new.wav|+3|Up|" + longText + "|1|30|7|");
+        EXPECT_EQ(m_clock.Settings().m_strDownStr, longText);
         SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
         SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
         SetFocus(GetDlgItem(dlg, IDC_EDIT_DOWN_STR));
@@ -125,13 +131,13 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
     settings::ClockSettings applied{ 15, "new.wav", 3, "typed", "entered", 1 };
     applied.m_style = { { 0, 100, 200 },  { 10, 101, 199 }, { 20, 102, 198 },
                         { 30, 103, 197 }, { 40, 104, 196 }, { 1, 30, 7 } };
-    EXPECT_EQ(m_clock.m_settings, applied);
+    EXPECT_EQ(m_clock.Settings(), applied);
     EXPECT_EQ(g_played, std::vector<std::string>{ "C:\\typed.wav" });
     Open([&](HWND dlg) {
         SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "Up");
         Click(dlg, IDC_BUTTON_CANCEL);
     });
-    EXPECT_EQ(m_clock.m_settings.m_strUpStr, "typed");
+    EXPECT_EQ(m_clock.Settings().m_strUpStr, "typed");
 }
 
 // However the dialog closes (Cancel, Escape, the close box, Save), the

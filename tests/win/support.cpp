@@ -2,12 +2,11 @@
 
 #include "clockwnd/window_geometry.h"
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
@@ -19,11 +18,11 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
     const DWORD start = GetTickCount();
     for (MSG msg;;) {
         // As the modal loops do: the window's keyboard filter first.
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             const CWnd* wnd = CWnd::FromHandle(msg.hwnd);
             if (wnd == nullptr || !const_cast<CWnd*>(wnd)->PreTranslateMessage(&msg)) {
                 TranslateMessage(&msg);
-                DispatchMessageA(&msg);
+                DispatchMessageW(&msg);
             }
         }
         const DWORD spent = GetTickCount() - start;
@@ -129,7 +128,8 @@ ClockTest::ClockTest()
         ++m_timeReads;
         return m_time;
     });
-    m_clock.SetMessageBoxShower([this](HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    m_clock.SetMessageBoxShower([this](HWND owner, const std::string& text,
+                                       const std::string& caption, UINT type) {
         EXPECT_TRUE(owner == m_clock.m_hWnd || GetWindow(owner, GW_OWNER) == m_clock.m_hWnd)
             << "a message box owned by neither the clock nor its dialog";
         m_boxes.push_back({ text, caption, type });
@@ -141,7 +141,7 @@ ClockTest::~ClockTest()
 {
     SetCurrentDirectoryA(m_previousDir.c_str());
     std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
+    std::filesystem::remove_all(std::filesystem::u8path(m_dir), ignored);
 }
 
 INT_PTR RunAsMainWindow(CDialog& dlg, const std::function<void()>& script)
@@ -163,17 +163,33 @@ INT_PTR ClockTest::Run(const std::function<void()>& script)
     return RunAsMainWindow(m_clock, script);
 }
 
+void ClockTest::Change(const std::function<void(settings::ClockSettings&)>& edit)
+{
+    settings::ClockSettings values = m_clock.Settings();
+    edit(values);
+    m_clock.ApplySettings(values);
+}
+
+// By the wide functions: a name may hold any letter.
 void ClockTest::Write(const std::string& name, const std::string& content) const
 {
-    std::ofstream(Path(name), std::ios::binary) << content;
+    const HANDLE file = CreateFileW(Widen(Path(name)).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 std::string ClockTest::Read(const std::string& name) const
 {
-    // Wine may hold profile writes in its cache: flush them to the disk.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, Path(name).c_str());
-    std::ifstream in(Path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const HANDLE file = CreateFileW(Widen(Path(name)).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string content(1 << 20, '\0');
+    DWORD got = 0;
+    ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &got, nullptr);
+    CloseHandle(file);
+    content.resize(got);
+    return content;
 }
 
 } // namespace wintest

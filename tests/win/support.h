@@ -62,6 +62,8 @@ protected:
     // RunAsMainWindow with the clock.
     INT_PTR Run(const std::function<void()>& script);
     std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
+    // The clock's settings changed as the options dialog changes them.
+    void Change(const std::function<void(settings::ClockSettings&)>& edit);
     void Write(const std::string& name, const std::string& content) const;
     // The file's bytes, "" when there is none.
     std::string Read(const std::string& name) const;
@@ -75,7 +77,7 @@ protected:
     // Each read of the clock's time counts: only frames and the timer's
     // arming read it.
     int m_timeReads = 0;
-    face::ClockTime m_time{ 1700000030, true, 10, 8, 20, 0 };
+    timekeeping::ClockTime m_time{ 1700000030, true, 10, 8, 20, 0 };
 
 private:
     std::string m_previousDir, m_dir;

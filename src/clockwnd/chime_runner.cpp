@@ -1,0 +1,109 @@
+#include "clockwnd/chime_runner.h"
+
+#include "framework/text.h"
+
+namespace clockwnd {
+namespace {
+
+// What the RIFF header and the chunk headers before the data take at most
+// in the files people make; a file whose data comes later counts as one of
+// unknown length, which no click can stop.
+constexpr DWORD kWavHeaderBytes = 4096;
+constexpr UINT kRestoreCheckMs = 300;
+
+std::optional<int> SoundLengthMs(const std::string& file)
+{
+    const HANDLE handle =
+        CreateFileW(Widen(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes(kWavHeaderBytes, '\0');
+    DWORD got = 0;
+    const BOOL read = ReadFile(handle, &bytes[0], kWavHeaderBytes, &got, nullptr);
+    CloseHandle(handle);
+    if (!read)
+        return std::nullopt;
+    bytes.resize(got);
+    return face::WavLengthMs(bytes);
+}
+
+} // namespace
+
+void ChimeRunner::Start(HWND window, int flashCount, const std::string& sound)
+{
+    if (Running())
+        return;
+    m_checkRestored = false;
+    m_window = window;
+    m_steps.emplace(flashCount, !sound.empty());
+    m_sound = sound;
+    m_soundEnds.reset();
+    RunSteps();
+}
+
+void ChimeRunner::OnTimer()
+{
+    if (m_checkRestored) {
+        KillTimer(m_window, kTimerId);
+        m_checkRestored = false;
+        if (IsZoomed(m_window))
+            ShowWindow(m_window, SW_RESTORE);
+        return;
+    }
+    RunSteps();
+}
+
+void ChimeRunner::CheckRestoredLater()
+{
+    m_checkRestored = true;
+    SetTimer(m_window, kTimerId, kRestoreCheckMs, nullptr);
+}
+
+void ChimeRunner::RunSteps()
+{
+    KillTimer(m_window, kTimerId);
+    while (m_steps) {
+        const std::optional<face::ChimeStep> step = m_steps->Next();
+        if (!step) {
+            m_steps.reset();
+            CheckRestoredLater();
+            break;
+        }
+        if (step->action == face::ChimeAction::Sound) {
+            m_player.Start(m_sound);
+            if (const std::optional<int> length = SoundLengthMs(m_sound))
+                m_soundEnds = GetTickCount64() + static_cast<ULONGLONG>(*length);
+        } else {
+            ShowWindow(m_window,
+                       step->action == face::ChimeAction::Maximize ? SW_MAXIMIZE : SW_RESTORE);
+        }
+        if (step->pauseAfterMs > 0) {
+            SetTimer(m_window, kTimerId, static_cast<UINT>(step->pauseAfterMs), nullptr);
+            return;
+        }
+    }
+}
+
+bool ChimeRunner::Running() const
+{
+    return m_steps.has_value() || (m_soundEnds && GetTickCount64() < *m_soundEnds);
+}
+
+bool ChimeRunner::Stop()
+{
+    if (!Running())
+        return false;
+    KillTimer(m_window, kTimerId);
+    if (m_steps && m_steps->Maximized())
+        ShowWindow(m_window, SW_RESTORE);
+    if (m_steps)
+        CheckRestoredLater();
+    m_steps.reset();
+    if (m_soundEnds)
+        m_player.Stop();
+    m_soundEnds.reset();
+    return true;
+}
+
+} // namespace clockwnd

@@ -1,0 +1,50 @@
+// ChimeRunner: one interval chime of the clock window, run step by step
+// from a timer of that window (face/chime_sequence.h), so that the face
+// keeps ticking and the window keeps answering all through it. The first
+// click or key while it runs stops it, flashes and sound.
+#pragma once
+
+#include "face/chime_sequence.h"
+#include "face/sound_player.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace clockwnd {
+
+class ChimeRunner {
+public:
+    // The window's timer that runs the steps.
+    static constexpr UINT_PTR kTimerId = 2;
+
+    explicit ChimeRunner(face::SoundPlayer& player) : m_player(player) {}
+
+    // Starts a chime on window, unless one runs already.
+    void Start(HWND window, int flashCount, const std::string& sound);
+    // The chime's timer fired: the next step.
+    void OnTimer();
+    // Whether a flash is still to come or the sound still plays.
+    bool Running() const;
+    // Ends the chime at once, the window restored and the sound stopped;
+    // false when none was running.
+    bool Stop();
+
+private:
+    void RunSteps();
+    // A while after the last flash, the window is restored again if it is
+    // maximised: a window manager may answer a maximise after the restore
+    // that followed it (Wine's does, late).
+    void CheckRestoredLater();
+
+    face::SoundPlayer& m_player;
+    HWND m_window = nullptr;
+    std::optional<face::ChimeSequence> m_steps;
+    bool m_checkRestored = false;
+    std::string m_sound;
+    // When the sound ends, by the tick count; its length read from the file.
+    std::optional<ULONGLONG> m_soundEnds;
+};
+
+} // namespace clockwnd
