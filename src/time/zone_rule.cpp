@@ -1,5 +1,9 @@
 #include "time/zone_rule.h"
 
+#include <algorithm>
+#include <array>
+#include <climits>
+
 namespace timekeeping {
 namespace {
 
@@ -130,6 +134,65 @@ ZoneReading ReadZone(const ZoneRules& rules, std::int64_t utcSeconds)
     const Decision decision = Decide(rules, utcSeconds);
     const std::int64_t offset = OffsetSeconds(decision);
     return { FromSeconds(utcSeconds + offset), static_cast<int>(offset / 60), decision.daylight };
+}
+
+std::int64_t FirstUtcAtOrAfterLocal(const ZoneRules& rules, const CivilTime& local)
+{
+    const std::int64_t target = ToSeconds(local);
+    // Local time is UTC plus an offset that the rules of the years around
+    // keep within bounds: before `target - largest` every local time is
+    // earlier than the target, and from `target - smallest` on none is.
+    std::int64_t smallest = INT64_MAX;
+    std::int64_t largest = INT64_MIN;
+    const auto widen = [&](std::int64_t bias) {
+        smallest = std::min(smallest, -bias * 60);
+        largest = std::max(largest, -bias * 60);
+    };
+    for (int year = local.year - 1; year <= local.year + 1; ++year) {
+        const ZoneRule& rule = rules.ForYear(year);
+        widen(StandardBias(rule));
+        if (KeepsDaylightTime(rule))
+            widen(DaylightBias(rule));
+    }
+    const std::int64_t first = target - largest;
+    const std::int64_t last = target - smallest;
+
+    // The seconds in between at which the offset can change: the years'
+    // transitions, and the new year in UTC (whose rule gives the standard
+    // time) and in local standard time (whose year picks the rule). Between
+    // two of them the offset holds, and local time runs with UTC.
+    std::array<std::int64_t, 16> changes;
+    std::size_t count = 0;
+    changes[count++] = first;
+    const auto add = [&](std::int64_t at) {
+        if (at > first && at <= last)
+            changes[count++] = at;
+    };
+    for (int year = local.year - 1; year <= local.year + 1; ++year) {
+        const ZoneRule& rule = rules.ForYear(year);
+        const std::int64_t newYear = DaysFromCivil(year, 1, 1) * kSecondsPerDay;
+        add(newYear);
+        add(newYear + StandardBias(rules.ForYear(year - 1)) * 60);
+        add(newYear + StandardBias(rule) * 60);
+        if (KeepsDaylightTime(rule)) {
+            add(TransitionUtc(rule.daylightDate, year, StandardBias(rule)));
+            add(TransitionUtc(rule.standardDate, year, DaylightBias(rule)));
+        }
+    }
+    std::sort(changes.begin(), changes.begin() + count);
+
+    // The first stretch that reaches the target; the last one does, at the
+    // latest at `last`.
+    const auto firstInStretch = [&](std::int64_t from) {
+        return std::max(from, target - OffsetSeconds(Decide(rules, from)));
+    };
+    std::size_t i = 0;
+    for (; i + 1 < count; ++i) {
+        const std::int64_t at = firstInStretch(changes[i]);
+        if (at < changes[i + 1])
+            return at;
+    }
+    return firstInStretch(changes[i]);
 }
 
 } // namespace timekeeping

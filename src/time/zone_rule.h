@@ -7,7 +7,8 @@
 //                              key holds them;
 //   ReadZone                 - the local time, offset and kind of time at a
 //                              UTC second, as SystemTimeToTzSpecificLocalTime
-//                              gives it with that year's rule.
+//                              gives it with that year's rule;
+//   FirstUtcAtOrAfterLocal   - back from a local time to UTC, for alarms.
 #pragma once
 
 #include "time/civil_time.h"
@@ -89,5 +90,10 @@ inline int OffsetMinutes(const ZoneRules& rules, std::int64_t utcSeconds)
 {
     return ReadZone(rules, utcSeconds).offsetMinutes;
 }
+
+// The first UTC second whose local time is `local` or later: for a local
+// time the clocks skip going forward, the moment of the jump; for one they
+// repeat going back, its first occurrence.
+std::int64_t FirstUtcAtOrAfterLocal(const ZoneRules& rules, const CivilTime& local);
 
 } // namespace timekeeping

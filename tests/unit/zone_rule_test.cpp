@@ -112,4 +112,26 @@ TEST(ZoneRule, ReadsLocalTimeOffsetAndDaylight)
     }
 }
 
+// Local times the clocks skip give the moment of the jump, repeated ones
+// their first occurrence.
+TEST(ZoneRule, FindsTheFirstUtcAtOrAfterALocalTime)
+{
+    // clang-format off
+    const struct { const ZoneRules* zone; CivilTime local; CivilTime utc; } cases[] = {
+        { &kWEurope, { 2024, 3, 31, 2, 30, 0 }, { 2024, 3, 31, 1, 0, 0 } },
+        { &kWEurope, { 2024, 10, 27, 2, 30, 0 }, { 2024, 10, 27, 0, 30, 0 } },
+        { &kLordHowe, { 2024, 10, 6, 2, 15, 0 }, { 2024, 10, 5, 15, 30, 0 } },
+        { &kLordHowe, { 2024, 4, 7, 1, 45, 0 }, { 2024, 4, 6, 14, 45, 0 } },
+        { &kAmman, { 2021, 3, 26, 0, 30, 0 }, { 2021, 3, 25, 22, 0, 0 } },
+        { &kSydney, { 2025, 1, 1, 0, 0, 0 }, { 2024, 12, 31, 13, 0, 0 } },
+        { &kSydneyFrom2025, { 2025, 1, 1, 0, 30, 0 }, { 2024, 12, 31, 14, 0, 0 } },
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(timekeeping::FirstUtcAtOrAfterLocal(*cases[i].zone, cases[i].local),
+                  timekeeping::ToSeconds(cases[i].utc))
+            << "case " << i;
+    }
+}
+
 } // namespace
