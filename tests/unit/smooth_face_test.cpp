@@ -15,17 +15,21 @@ namespace {
 
 using face::PixelImage;
 
-// On an image that held something else before, as a reused one does.
+// As the window draws a tick, on images that held something before: the
+// dial copied into the frame, the hands over it.
 PixelImage Frame(int width, int height, int hour, int minute, int second,
                  const face::FaceStyle& style)
 {
     const face::SmoothFaceGeometry g =
         face::ComputeSmoothFaceGeometry(width, height, hour, minute, second, style.widths);
-    PixelImage image(width, height);
-    face::FillRect(image, 0, 0, width, height, { { 255, 255, 255 } });
-    face::RenderSmoothDial(image, g, style);
-    face::RenderSmoothHands(image, g, style);
-    return image;
+    PixelImage dial(width, height);
+    PixelImage frame(width, height);
+    for (PixelImage* image : { &dial, &frame })
+        face::FillRect(*image, 0, 0, width, height, { { 255, 255, 255 } });
+    face::RenderSmoothDial(dial, g, style);
+    frame.CopyFrom(dial);
+    face::RenderSmoothHands(frame, g, style);
+    return frame;
 }
 
 int Channel(std::uint32_t pixel, int shift) { return pixel >> shift & 0xFF; }
@@ -35,6 +39,7 @@ int Channel(std::uint32_t pixel, int shift) { return pixel >> shift & 0xFF; }
 TEST(SmoothFace, CoresRunPastTheirHands)
 {
     const face::SmoothFaceGeometry g = face::ComputeSmoothFaceGeometry(200, 180, 15, 30, 45);
+    ASSERT_TRUE(g.hourHand.core && g.minuteHand.core);
     const auto length = [](const face::Segment& s) {
         return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
     };
