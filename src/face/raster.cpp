@@ -1,7 +1,9 @@
 #include "face/raster.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace face {
 namespace {
@@ -160,7 +162,7 @@ public:
         const double bound = m_base + m_slope * y;
         if (m_level) {
             if (bound < 0)
-                hi = lo - 1;
+                hi = -std::numeric_limits<double>::infinity();
         } else if (m_upper) {
             hi = std::min(hi, bound);
         } else {
@@ -172,6 +174,19 @@ private:
     bool m_upper, m_level;
     double m_base, m_slope;
 };
+
+// A rectangle as four half planes.
+using Quad = std::array<HalfPlane, 4>;
+
+// The pixels of the row at y whose centres the rectangle holds.
+Span RowWithin(const Quad& quad, double y, int size)
+{
+    double lo = -std::numeric_limits<double>::infinity();
+    double hi = std::numeric_limits<double>::infinity();
+    for (const HalfPlane& side : quad)
+        side.Narrow(y, lo, hi);
+    return CentresWithin(lo, hi, size);
+}
 
 } // namespace
 
@@ -264,14 +279,23 @@ void StrokeSegment(PixelImage& image, PointF from, PointF to, double width, Line
     };
 
     // The line's rectangle grown by kReach on every side: whatever is
-    // outside it has no coverage.
+    // outside it has no coverage. Shrunk by kReach, and without the round
+    // ends, it holds only pixels the line wholly covers: the inside of a
+    // wide hand costs no more than a rectangle's.
     const double side = half + kReach;
     const double back = beyond + kReach;
     const double ahead = length + beyond + kReach;
-    const HalfPlane bounds[] = { { across, side, from },
-                                 { { -across.x, -across.y }, side, from },
-                                 { along, ahead, from },
-                                 { { -along.x, -along.y }, back, from } };
+    const PointF away{ -across.x, -across.y };
+    const PointF behind{ -along.x, -along.y };
+    const Quad outer{ { { across, side, from },
+                        { away, side, from },
+                        { along, ahead, from },
+                        { behind, back, from } } };
+    const double inset = round ? 0 : kReach;
+    const Quad inner{ { { across, half - kReach, from },
+                        { away, half - kReach, from },
+                        { along, length - inset, from },
+                        { behind, -inset, from } } };
     double top = from.y;
     double bottom = from.y;
     for (const double t : { -back, ahead }) {
@@ -286,14 +310,13 @@ void StrokeSegment(PixelImage& image, PointF from, PointF to, double width, Line
     const Span rows = CentresWithin(top, bottom, image.Height());
     for (int y = rows.first; y <= rows.last; ++y) {
         const double yc = y + 0.5;
-        double lo = from.x - ahead - side;
-        double hi = from.x + ahead + side;
-        for (const HalfPlane& b : bounds)
-            b.Narrow(yc, lo, hi);
-        const Span span = CentresWithin(lo, hi, image.Width());
+        const Span span = RowWithin(outer, yc, image.Width());
+        const Span full = RowWithin(inner, yc, image.Width());
         std::uint32_t* row = image.Row(y);
-        for (int x = span.first; x <= span.last; ++x)
-            painter.Put(row[x], coverage(x + 0.5, yc));
+        for (int x = span.first; x <= span.last; ++x) {
+            const bool inside = x >= full.first && x <= full.last;
+            painter.Put(row[x], inside ? 1.0 : coverage(x + 0.5, yc));
+        }
     }
 }
 
