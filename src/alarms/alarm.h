@@ -1,0 +1,40 @@
+// Alarm: one alarm as the user sets it - the minute it rings, on which days,
+// what it says and plays, and whether it is on - with its "HH:MM" text and
+// the notice for one that rang unanswered or was missed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace alarms {
+
+constexpr int kMaxAlarms = 16;
+
+// Day bits as timekeeping::Weekday counts: bit 0 Sunday .. bit 6 Saturday.
+constexpr std::uint8_t kEveryDay = 0x7f;
+
+struct Alarm {
+    int hour = 0;   // 0..23
+    int minute = 0; // 0..59
+    // Rings at the next such minute, whatever the day; days are then 0.
+    bool once = true;
+    // The days a repeating alarm rings on; one with none never rings.
+    std::uint8_t days = 0;
+    std::string label;
+    std::string sound; // a WAV file; empty for the system's alarm sound
+    bool on = true;
+
+    bool operator==(const Alarm& o) const
+    {
+        return hour == o.hour && minute == o.minute && once == o.once && days == o.days &&
+               label == o.label && sound == o.sound && on == o.on;
+    }
+    bool operator!=(const Alarm& o) const { return !(*this == o); }
+};
+
+// "07:30".
+std::string TimeText(const Alarm& alarm);
+// "Missed alarm: 07:30 Stand-up", or "Missed alarm: 07:30" without a label.
+std::string MissedNotice(const Alarm& alarm);
+
+} // namespace alarms
