@@ -10,6 +10,7 @@ namespace {
 // unknown length, which no click can stop.
 constexpr DWORD kWavHeaderBytes = 4096;
 constexpr UINT kRestoreCheckMs = 300;
+constexpr int kRestoreChecks = 5;
 
 std::optional<int> SoundLengthMs(const std::string& file)
 {
@@ -35,7 +36,13 @@ void ChimeRunner::Start(HWND window, int flashCount, const std::string& sound)
     if (Running())
         return;
     m_checkRestored = false;
+    m_checksLeft = kRestoreChecks;
     m_window = window;
+    // A tool window's placement is in screen coordinates.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    m_normal = placement.rcNormalPosition;
     m_steps.emplace(flashCount, !sound.empty());
     m_sound = sound;
     m_soundEnds.reset();
@@ -47,8 +54,19 @@ void ChimeRunner::OnTimer()
     if (m_checkRestored) {
         KillTimer(m_window, kTimerId);
         m_checkRestored = false;
+        RECT now{};
+        GetWindowRect(m_window, &now);
+        if (IsIconic(m_window) || EqualRect(&now, &m_normal) || --m_checksLeft < 0)
+            return;
+        // Put back, and looked at again: the answer to this change may
+        // come late too.
         if (IsZoomed(m_window))
             ShowWindow(m_window, SW_RESTORE);
+        else
+            SetWindowPos(m_window, nullptr, m_normal.left, m_normal.top,
+                         m_normal.right - m_normal.left, m_normal.bottom - m_normal.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        CheckRestoredLater();
         return;
     }
     RunSteps();

@@ -33,15 +33,21 @@ public:
 
 private:
     void RunSteps();
-    // A while after the last flash, the window is restored again if it is
-    // maximised: a window manager may answer a maximise after the restore
-    // that followed it (Wine's does, late).
+    // A while after the last flash, the window is put back where it stood
+    // if it is not there: a window manager may answer a maximise after the
+    // restore that followed it (Wine's does, late, and with the maximised
+    // rectangle alone).
     void CheckRestoredLater();
 
     face::SoundPlayer& m_player;
     HWND m_window = nullptr;
     std::optional<face::ChimeSequence> m_steps;
     bool m_checkRestored = false;
+    // A window manager that keeps the window elsewhere is not fought for
+    // ever.
+    int m_checksLeft = 0;
+    // Where the window stood, restored, when the chime began.
+    RECT m_normal{};
     std::string m_sound;
     // When the sound ends, by the tick count; its length read from the file.
     std::optional<ULONGLONG> m_soundEnds;

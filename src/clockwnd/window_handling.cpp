@@ -67,7 +67,8 @@ void CZentimDlg::OnSizing(UINT, RECT*)
 void CZentimDlg::OnSize(UINT nType, int, int)
 {
     Default();
-    if (nType == SIZE_RESTORED) {
+    if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
+        // On screen again, if only for a chime's flash.
         m_trayIcon.Delete();
     } else if (nType == SIZE_MINIMIZED) {
         if (m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, std::string())) {

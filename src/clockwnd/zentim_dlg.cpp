@@ -55,11 +55,11 @@ std::string FullSettingsFolder(const std::string& startedOn)
 CZentimDlg::CZentimDlg(CWnd* pParent)
     : CDialog(IDD_ZENTIM_DIALOG, pParent),
       m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
-      m_timeSource([] { return timekeeping::ZoneClock().Now(); }),
-      m_showMessageBox([](HWND owner, const std::string& text, const std::string& caption,
-                          UINT type) {
-          return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), type);
-      }),
+      m_timeSource([this] { return m_zoneClock.Now(); }),
+      m_showMessageBox(
+          [](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+              return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), type);
+          }),
       m_nMsgTaskbarCreated(RegisterWindowMessageW(L"TaskbarCreated"))
 {
 }
@@ -204,6 +204,7 @@ LRESULT CZentimDlg::OnTimeChange(WPARAM, LPARAM)
 {
     // The time was set or the zone changed: the face shows it now, not at
     // a tick aimed at a second boundary that has moved.
+    m_zoneClock.Refresh();
     if (m_bFirstPaintDone)
         ArmClockTimer(DrawClock().millisecond);
     return Default();

@@ -17,6 +17,7 @@
 #include "settings/load_attempts.h"
 #include "settings/window_placement.h"
 #include "time/clock_time.h"
+#include "time/zone_clock.h"
 
 #include <functional>
 #include <optional>
@@ -152,6 +153,8 @@ private:
     settings::ClockSettings m_settings;
     // The last frame's dial radius: the face's size, which follows the width alone.
     double m_dRadius = 0;
+    // The clock's time: the machine's zone or the clock's own.
+    timekeeping::ZoneClock m_zoneClock;
     TimeSource m_timeSource;
     // The time of the last frame and the size it was drawn in.
     struct Frame {

@@ -17,9 +17,10 @@ struct ClockTime {
     int second;           // 0..59, or -1
     int millisecond;      // 0..999 into the current second
     int year = 0;
-    int month = 0;    // 1..12, or 0
-    int day = 0;      // 1..31, or 0
-    int weekday = -1; // 0 Sunday .. 6 Saturday, or -1
+    int month = 0;         // 1..12, or 0
+    int day = 0;           // 1..31, or 0
+    int weekday = -1;      // 0 Sunday .. 6 Saturday, or -1
+    bool daylight = false; // the zone's daylight-saving time, not its standard time
 };
 
 } // namespace timekeeping

@@ -3,8 +3,12 @@
 #include "support.h"
 
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "res/resource.h"
+#include "time/windows_zones.h"
 #include "time/zone_clock.h"
+
+#include <algorithm>
 
 #include <time.h>
 
@@ -83,17 +87,17 @@ TEST_F(ClockWindow, FirstShownAtItsSavedPlaceWithTheFileApplied)
     Write("zentim.ini", "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r\n"
                         "kuku_type=30\r\nup_str=\"Office\"\r\n");
     int readsWhileOpen = 0, readsAfterBox = 0, readsAtShow = -1;
-    m_clock.SetMessageBoxShower([&](HWND owner, const std::string& text,
-                                    const std::string& caption, UINT type) {
-        m_boxes.push_back({ text, caption, type });
-        EnableWindow(owner, FALSE); // as a real box does
-        const int before = m_timeReads;
-        PumpUntil([&] { return m_timeReads > before; });
-        readsWhileOpen = m_timeReads - before;
-        readsAfterBox = m_timeReads;
-        EnableWindow(owner, TRUE);
-        return IDOK;
-    });
+    m_clock.SetMessageBoxShower(
+        [&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+            m_boxes.push_back({ text, caption, type });
+            EnableWindow(owner, FALSE); // as a real box does
+            const int before = m_timeReads;
+            PumpUntil([&] { return m_timeReads > before; });
+            readsWhileOpen = m_timeReads - before;
+            readsAfterBox = m_timeReads;
+            EnableWindow(owner, TRUE);
+            return IDOK;
+        });
     RECT shownAt{};
     bool clipped = false;
     SentMessages watch([&](const CWPSTRUCT& call) {
@@ -211,6 +215,43 @@ TEST(ZoneClockReading, IsTheSystemsLocalTimeWhateverTZSays)
     }
     _putenv("TZ=");
     _tzset();
+}
+
+// A zone Windows knows by its key name is listed by its display name, and
+// its time agrees with the system's own conversion under that year's rule,
+// across both of its changes; a name Windows does not know is refused.
+TEST(ZoneClockReading, FollowsAZoneWindowsKnowsAsTheSystemConvertsIt)
+{
+    const std::vector<timekeeping::ZoneEntry> zones = timekeeping::KnownZones();
+    const auto tokyo = std::find_if(zones.begin(), zones.end(), [](const auto& zone) {
+        return zone.key == "Tokyo Standard Time";
+    });
+    ASSERT_NE(tokyo, zones.end());
+    EXPECT_EQ(tokyo->display, "(UTC+09:00) Osaka, Sapporo, Tokyo");
+    timekeeping::ZoneClock clock;
+    EXPECT_FALSE(clock.SetZone("Nowhere Standard Time"));
+    EXPECT_EQ(clock.Zone(), "");
+    for (const char* key : { "Tokyo Standard Time", "W. Europe Standard Time",
+                             "AUS Eastern Standard Time", "Newfoundland Standard Time" }) {
+        ASSERT_TRUE(clock.SetZone(key)) << key;
+        DYNAMIC_TIME_ZONE_INFORMATION zone{};
+        lstrcpynW(zone.TimeZoneKeyName, Widen(key).c_str(), 128);
+        TIME_ZONE_INFORMATION rule{};
+        ASSERT_TRUE(GetTimeZoneInformationForYear(2026, &zone, &rule));
+        // Every six hours of 2026.
+        for (std::int64_t utc = 1767225600; utc < 1798761600; utc += 6 * 3600) {
+            const timekeeping::ClockTime mine = clock.At(utc * 1000);
+            FILETIME ft{};
+            const long long steps = (utc * 1000 + 11644473600000LL) * 10000;
+            ft.dwLowDateTime = DWORD(steps), ft.dwHighDateTime = DWORD(steps >> 32);
+            SYSTEMTIME u, local;
+            FileTimeToSystemTime(&ft, &u);
+            SystemTimeToTzSpecificLocalTime(&rule, &u, &local);
+            ASSERT_EQ((std::vector<int>{ mine.day, mine.hour, mine.minute }),
+                      (std::vector<int>{ local.wDay, local.wHour, local.wMinute }))
+                << key << " at " << utc;
+        }
+    }
 }
 
 } // namespace

@@ -71,7 +71,8 @@ TEST_F(Leaks, DrawingFramesKeepsObjects)
 {
     int frame = 0;
     m_clock.SetTimeSource([&] {
-        return timekeeping::ClockTime{ frame, true, frame / 3600 % 24, frame / 60 % 60, frame % 60, 0 };
+        return timekeeping::ClockTime{ frame,           true,       frame / 3600 % 24,
+                                       frame / 60 % 60, frame % 60, 0 };
     });
     Run([&] {
         ExpectObjectsKept("frames", 2000, [&](int i) {

@@ -123,7 +123,7 @@ TEST_F(SettingsFile, TextsInAnyScriptLoadAndSaveInAnEncodingThatHoldsThem)
     const auto utf16 = [](const std::string& text) {
         const std::wstring wide = Widen(text);
         return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()),
-                                         wide.size() * sizeof(wchar_t));
+                                        wide.size() * sizeof(wchar_t));
     };
     for (const std::string& file : { lines, "\xEF\xBB\xBF" + lines, utf16(lines) }) {
         Write("zentim.ini", file);
@@ -137,7 +137,8 @@ TEST_F(SettingsFile, TextsInAnyScriptLoadAndSaveInAnEncodingThatHoldsThem)
         EXPECT_EQ(saved.find(file.substr(0, 12)), 0u) << "the lines before the keys";
     }
     // "Zoë Grüße €" in code page 1252, Wine's on a Western system.
-    const std::string ansi = "[Options]\r\nup_str=\"Zo\xEB Gr\xFC\xDF" "e \x80\"\r\n";
+    const std::string ansi = "[Options]\r\nup_str=\"Zo\xEB Gr\xFC\xDF"
+                             "e \x80\"\r\n";
     Write("zentim.ini", ansi);
     Run([&] {
         EXPECT_EQ(m_clock.Settings().m_strUpStr, up);

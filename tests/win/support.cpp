@@ -128,13 +128,13 @@ ClockTest::ClockTest()
         ++m_timeReads;
         return m_time;
     });
-    m_clock.SetMessageBoxShower([this](HWND owner, const std::string& text,
-                                       const std::string& caption, UINT type) {
-        EXPECT_TRUE(owner == m_clock.m_hWnd || GetWindow(owner, GW_OWNER) == m_clock.m_hWnd)
-            << "a message box owned by neither the clock nor its dialog";
-        m_boxes.push_back({ text, caption, type });
-        return IDOK;
-    });
+    m_clock.SetMessageBoxShower(
+        [this](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+            EXPECT_TRUE(owner == m_clock.m_hWnd || GetWindow(owner, GW_OWNER) == m_clock.m_hWnd)
+                << "a message box owned by neither the clock nor its dialog";
+            m_boxes.push_back({ text, caption, type });
+            return IDOK;
+        });
 }
 
 ClockTest::~ClockTest()
