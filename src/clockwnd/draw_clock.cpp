@@ -1,49 +1,65 @@
 // CZentimDlg::DrawClock and CheckKuku: each tick's pass - the chime when
-// one is due, then the face of that second; and the face a paint shows.
+// one is due, then the face of that second; the face a paint shows; and
+// the presenter that puts it on screen.
 #include "clockwnd/zentim_dlg.h"
 
+#include "clockwnd/layered_presenter.h"
+#include "clockwnd/region_presenter.h"
 #include "face/clock_time.h"
 
 timekeeping::ClockTime CZentimDlg::DrawClock()
 {
     const timekeeping::ClockTime now = m_timeSource();
     CheckKuku(now);
-    m_lastFrame = Frame{ now, face::FormatTimeText(now) };
-    const CClientDC windowDC(m_hWnd);
-    if (windowDC != nullptr && DrawFrame(windowDC))
-        m_canvas.Copy(windowDC, m_lastFrame->width, m_lastFrame->height);
+    m_lastTime = now;
+    if (m_presenter) {
+        m_presenter->Present(m_hWnd, Content(now));
+        m_dRadius = m_presenter->Radius();
+    }
     return now;
 }
 
-bool CZentimDlg::DrawFrame(HDC dc)
+clockwnd::FaceContent CZentimDlg::Content(const timekeeping::ClockTime& time) const
 {
-    RECT client;
-    GetClientRect(&client);
-    Frame& frame = *m_lastFrame;
-    frame.width = client.right - client.left;
-    frame.height = client.bottom - client.top;
-    const timekeeping::ClockTime& t = frame.handsTime;
-    const face::FaceGeometry geometry = face::ComputeFaceGeometry(
-        frame.width, frame.height, t.hour, t.minute, t.second, m_settings.m_style.widths);
-    m_dRadius = geometry.radius;
-    return m_canvas.Draw(dc, geometry,
-                         { m_settings.m_strUpStr, m_settings.m_strDownStr, frame.timeText,
-                           m_settings.m_nDigitalPanel == 1 },
-                         m_settings.m_style);
+    return { time,
+             m_settings.m_strUpStr,
+             m_settings.m_strDownStr,
+             face::FormatTimeText(time),
+             m_settings.m_nDigitalPanel == 1,
+             m_settings.m_style };
 }
 
-void CZentimDlg::PaintFace(HDC dc)
+void CZentimDlg::ApplyLook()
 {
-    // The last frame, drawn again only when the window has another size
-    // since: the time is the tick's to read.
-    if (!m_lastFrame)
+    const Look look{ m_settings.m_bSmoothFace, m_settings.m_nOpacity, m_settings.m_bClickThrough };
+    if (m_hWnd == nullptr || (m_look && *m_look == look))
         return;
-    RECT client;
-    GetClientRect(&client);
-    if (client.right - client.left != m_lastFrame->width ||
-        client.bottom - client.top != m_lastFrame->height)
-        DrawFrame(dc);
-    m_canvas.Copy(dc, m_lastFrame->width, m_lastFrame->height);
+    const bool newFace = !m_look || m_look->smooth != look.smooth;
+    if (newFace && m_presenter)
+        m_presenter->Release(m_hWnd);
+    // A window goes from the layer's constant alpha to its own image, or
+    // back, only through a style without the layer.
+    const LONG plain = GetWindowLongW(m_hWnd, GWL_EXSTYLE) & ~(WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    SetWindowLongW(m_hWnd, GWL_EXSTYLE, plain);
+    const bool layered =
+        look.smooth || look.opacity < settings::ClockSettings::kMaxOpacity || look.clickThrough;
+    if (layered)
+        SetWindowLongW(m_hWnd, GWL_EXSTYLE,
+                       plain | WS_EX_LAYERED | (look.clickThrough ? WS_EX_TRANSPARENT : 0));
+    if (layered && !look.smooth)
+        SetLayeredWindowAttributes(m_hWnd, 0, static_cast<BYTE>(look.opacity * 255 / 100),
+                                   LWA_ALPHA);
+    if (look.smooth) {
+        m_presenter = std::make_unique<clockwnd::LayeredPresenter>(look.opacity);
+    } else if (newFace) {
+        auto region = std::make_unique<clockwnd::RegionPresenter>();
+        region->SetRoundRegion(m_hWnd);
+        m_presenter = std::move(region);
+    }
+    m_look = look;
+    if (m_lastTime)
+        m_presenter->Present(m_hWnd, Content(*m_lastTime));
+    ShowTrayIcon();
 }
 
 void CZentimDlg::CheckKuku(const timekeeping::ClockTime& time)

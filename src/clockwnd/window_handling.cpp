@@ -69,7 +69,7 @@ void CZentimDlg::OnSize(UINT nType, int, int)
     Default();
     if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
         // On screen again, if only for a chime's flash.
-        m_trayIcon.Delete();
+        ShowTrayIcon();
     } else if (nType == SIZE_MINIMIZED) {
         if (m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, std::string())) {
             ShowWindow(SW_MINIMIZE);
@@ -82,10 +82,10 @@ void CZentimDlg::OnSize(UINT nType, int, int)
     }
     GetWindowRect(&m_rcWindow);
     // Every new size of the normal window, from a load or a key alike, gets
-    // the ellipse of that size.
-    if (nType == SIZE_RESTORED && (m_rcWindow.right - m_rcWindow.left != m_szClipped.cx ||
-                                   m_rcWindow.bottom - m_rcWindow.top != m_szClipped.cy))
-        SetRoundRegion();
+    // a face of that size.
+    if (nType == SIZE_RESTORED && m_presenter)
+        m_presenter->Resized(m_hWnd, Content(m_lastTime.value_or(
+                                         timekeeping::ClockTime{ 0, false, -1, -1, -1, 0 })));
 }
 
 LRESULT CZentimDlg::OnTrayNotify(WPARAM, LPARAM lParam)
@@ -95,6 +95,8 @@ LRESULT CZentimDlg::OnTrayNotify(WPARAM, LPARAM lParam)
     // size notification removes the icon.
     if (lParam == WM_LBUTTONDOWN)
         ShowWindow(SW_RESTORE);
+    else if (lParam == WM_RBUTTONUP && m_settings.m_bClickThrough)
+        ShowTrayMenu();
     return 0;
 }
 
@@ -103,6 +105,42 @@ void CZentimDlg::OnMenuMinimize() { ShowWindow(SW_MINIMIZE); }
 void CZentimDlg::OnMenuRestore() { ShowWindow(SW_RESTORE); }
 
 void CZentimDlg::OnMenuMaximize() { ShowWindow(SW_MAXIMIZE); }
+
+void CZentimDlg::OnMenuClickThrough()
+{
+    settings::ClockSettings values = m_settings;
+    values.m_bClickThrough = !values.m_bClickThrough;
+    ApplySettings(values);
+}
+
+void CZentimDlg::ShowTrayIcon()
+{
+    if (m_settings.m_bClickThrough || IsIconic(m_hWnd))
+        m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, std::string());
+    else
+        m_trayIcon.Delete();
+}
+
+void CZentimDlg::ShowTrayMenu()
+{
+    CMenu menu;
+    menu.LoadMenu(IDR_POPUP_MENU);
+    const HMENU items = menu.GetSubMenu(0);
+    wchar_t text[64] = L"";
+    LoadStringW(GetModuleHandleW(nullptr), IDS_CLICK_THROUGH, text,
+                static_cast<int>(std::size(text)));
+    AppendMenuW(items, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(items, MF_STRING | MF_CHECKED, ID_MENU_CLICK_THROUGH, text);
+    EnableMenuItem(items, ID_MENU_MAXIMIZE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    // As the shell asks of a notification icon's menu: in front, so that a
+    // click elsewhere closes it, and a message after it, so that it closes
+    // at once.
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(m_hWnd);
+    TrackPopupMenu(items, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    PostMessageW(m_hWnd, WM_NULL, 0, 0);
+}
 
 LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -117,8 +155,10 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_trayIcon.Delete();
         m_chime.Stop();
         // The kept frame was made for this window.
-        m_canvas.Release();
-        m_lastFrame.reset();
+        if (m_presenter)
+            m_presenter->Release(m_hWnd);
+        m_presenter.reset();
+        m_lastTime.reset();
     }
     return CDialog::WindowProc(message, wParam, lParam);
 }

@@ -88,6 +88,7 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_SIZE()
 ON_WM_CLOSE()
 ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
+ON_COMMAND(ID_MENU_CLICK_THROUGH, OnMenuClickThrough)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_TIMECHANGE, OnTimeChange)
 ON_MESSAGE(WM_SETTINGCHANGE, OnTimeChange)
@@ -97,8 +98,10 @@ END_MESSAGE_MAP()
 BOOL CZentimDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    // Each window of the clock loads its settings at its own first face.
+    // Each window of the clock loads its settings at its own first face,
+    // and is given its look then.
     m_bFirstPaintDone = false;
+    m_look.reset();
 
     // A tool window has no taskbar button and no place in the task switcher.
     SetWindowLongW(m_hWnd, GWL_EXSTYLE,
@@ -123,6 +126,7 @@ void CZentimDlg::ApplySettings(const settings::ClockSettings& values)
 {
     m_settings = values;
     ApplyAlwaysOnTop();
+    ApplyLook();
 }
 
 void CZentimDlg::ApplyAlwaysOnTop()
@@ -147,7 +151,8 @@ void CZentimDlg::OnPaint()
         DrawIcon(dc, x, y, m_hIcon);
     } else {
         CPaintDC dc(m_hWnd);
-        PaintFace(dc);
+        if (m_presenter && m_lastTime)
+            m_presenter->Paint(m_hWnd, dc, Content(*m_lastTime));
     }
     if (!m_bFirstPaintDone)
         DoFirstPaintWork();
@@ -156,7 +161,7 @@ void CZentimDlg::OnPaint()
 BOOL CZentimDlg::OnEraseBkgnd(HDC)
 {
     // The face covers the whole window: erasing first would only flicker.
-    if (m_lastFrame)
+    if (m_lastTime)
         return TRUE;
     return static_cast<BOOL>(Default());
 }
@@ -174,9 +179,10 @@ void CZentimDlg::DoFirstPaintWork()
     // through, and none of them may start this work again.
     m_bFirstPaintDone = true;
     LoadOptions();
+    // Without a file to load, the look of the clock's own settings.
+    ApplyLook();
     GetWindowRect(&m_rcWindow);
     DrawClock();
-    SetRoundRegion();
 }
 
 // A minimised window is dragged as this picture: the clock's icon, not a blank.
@@ -208,16 +214,6 @@ LRESULT CZentimDlg::OnTimeChange(WPARAM, LPARAM)
     if (m_bFirstPaintDone)
         ArmClockTimer(DrawClock().millisecond);
     return Default();
-}
-
-void CZentimDlg::SetRoundRegion()
-{
-    m_szClipped = { m_rcWindow.right - m_rcWindow.left, m_rcWindow.bottom - m_rcWindow.top };
-    const face::Box box = clockwnd::RoundRegionBox(m_szClipped.cx, m_szClipped.cy);
-    CRgn region(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
-    // The window owns the region once it is set.
-    if (SetWindowRgn(m_hWnd, region, TRUE))
-        region.Detach();
 }
 
 LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)

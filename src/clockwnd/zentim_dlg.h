@@ -6,9 +6,9 @@
 #pragma once
 
 #include "clockwnd/chime_runner.h"
+#include "clockwnd/face_presenter.h"
 #include "clockwnd/tray_icon.h"
 #include "face/chime_rule.h"
-#include "face/face_canvas.h"
 #include "face/sound_player.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
@@ -20,6 +20,7 @@
 #include "time/zone_clock.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -46,7 +47,8 @@ public:
 
     // What the options dialog edits.
     const settings::ClockSettings& Settings() const override { return m_settings; }
-    // The face shows them at the next tick, the topmost state at once.
+    // The face shows them at the next tick; the topmost state and the
+    // window's look (smooth or classic, opacity, click-through) at once.
     void ApplySettings(const settings::ClockSettings& values) override;
     // Writes the window's normal rectangle and the settings to zentim.ini;
     // confirms or lists the failed writes in one message box.
@@ -61,8 +63,6 @@ public:
     // One frame: reads the time once, runs the chime when one is due, draws
     // the face; returns the time read.
     timekeeping::ClockTime DrawClock();
-    // Clips the window to the ellipse of m_rcWindow's size.
-    void SetRoundRegion();
     // Reads zentim.ini into the settings and moves the window; reports
     // failures in one message box. A file another program holds is tried
     // again until it can be read.
@@ -119,21 +119,27 @@ private:
     void OnMenuMinimize();
     void OnMenuRestore();
     void OnMenuMaximize();
+    void OnMenuClickThrough();
 
     void DoFirstPaintWork();
     // Keeps the window above ordinary windows, or among them, as the
     // settings say.
     void ApplyAlwaysOnTop();
+    // The presenter, the layered style and the click-through style the
+    // settings ask for, changed only where they differ from the window's.
+    void ApplyLook();
+    // The notification-area icon, which stays while clicks pass through
+    // the clock: the way back is always one click away.
+    void ShowTrayIcon();
+    // The icon's menu: the clock's own, with "Click-through" checked.
+    void ShowTrayMenu();
     // Timer 0 fires just after the second boundary that follows a time
     // read millisecond milliseconds into its second.
     void ArmClockTimer(int millisecond);
     // Starts the chime when one is due at time.
     void CheckKuku(const timekeeping::ClockTime& time);
-    // The last frame's time drawn for the client area's size into the
-    // canvas, whose images are made compatible with dc.
-    bool DrawFrame(HDC dc);
-    // The last frame, in the client area's size.
-    void PaintFace(HDC dc);
+    // What the last frame showed: the tick's time and the settings.
+    clockwnd::FaceContent Content(const timekeeping::ClockTime& time) const;
     // One read of zentim.ini, applied when it could be read; tried again
     // from a timer while another program holds it.
     void AttemptLoad();
@@ -153,17 +159,23 @@ private:
     settings::ClockSettings m_settings;
     // The last frame's dial radius: the face's size, which follows the width alone.
     double m_dRadius = 0;
+    // What puts the face on screen, and the look it was made for.
+    std::unique_ptr<clockwnd::FacePresenter> m_presenter;
+    struct Look {
+        bool smooth;
+        int opacity;
+        bool clickThrough;
+        bool operator==(const Look& o) const
+        {
+            return smooth == o.smooth && opacity == o.opacity && clickThrough == o.clickThrough;
+        }
+    };
+    std::optional<Look> m_look;
     // The clock's time: the machine's zone or the clock's own.
     timekeeping::ZoneClock m_zoneClock;
     TimeSource m_timeSource;
-    // The time of the last frame and the size it was drawn in.
-    struct Frame {
-        timekeeping::ClockTime handsTime;
-        std::string timeText;
-        int width = 0, height = 0;
-    };
-    std::optional<Frame> m_lastFrame;
-    face::FaceCanvas m_canvas;
+    // The time of the last frame.
+    std::optional<timekeeping::ClockTime> m_lastTime;
     MessageBoxShower m_showMessageBox;
     face::ChimeLatch m_kukuLatch;
     face::SoundPlayer m_sound;
@@ -172,8 +184,6 @@ private:
     // Shown while the clock is hidden in the notification area; its tip is
     // left empty: the icon is only there to bring the clock back.
     clockwnd::TrayIcon m_trayIcon;
-    // The size the window's ellipse was made for.
-    SIZE m_szClipped{};
     // Set while the window moves to a rectangle from the settings file.
     bool m_bPlacingSavedRect = false;
     // The shell broadcasts this when it (re)starts; its icons are gone then.

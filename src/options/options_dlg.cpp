@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -85,6 +86,11 @@ BOOL COptions::OnInitDialog()
         SetDlgItemText(box.id, std::to_string(*box.width));
     CheckDlgButton(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP,
                    clock.m_bAlwaysOnTop ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_CHECK_SMOOTH_FACE,
+                   clock.m_bSmoothFace ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_CHECK_CLICK_THROUGH,
+                   clock.m_bClickThrough ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
     ShowStartedWithSystem();
     // The focus goes to the first tab stop, Apply.
     return TRUE;
@@ -108,13 +114,20 @@ void COptions::OnBnClickedButtonApply()
         SetDlgItemText(box.id, std::to_string(*box.width));
     }
     clock.m_bAlwaysOnTop = IsDlgButtonChecked(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP) == BST_CHECKED;
+    clock.m_bSmoothFace = IsDlgButtonChecked(m_hWnd, IDC_CHECK_SMOOTH_FACE) == BST_CHECKED;
+    clock.m_bClickThrough = IsDlgButtonChecked(m_hWnd, IDC_CHECK_CLICK_THROUGH) == BST_CHECKED;
+    // As the widths: within what the clock allows, the box showing it.
+    clock.m_nOpacity =
+        std::clamp(settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_OPACITY)),
+                   settings::ClockSettings::kMinOpacity, settings::ClockSettings::kMaxOpacity);
+    SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
     m_pTarget->ApplySettings(clock);
 
     const bool startWithSystem = IsDlgButtonChecked(m_hWnd, IDC_CHECK_LOAD_AT_START) == BST_CHECKED;
     if (startWithSystem != settings::IsStartedWithSystem() &&
         !settings::SetStartedWithSystem(startWithSystem, m_pTarget->SettingsFolder())) {
         m_pTarget->ShowMessageBox(m_hWnd, "Can`t change Load at system start!\n", "Options",
-                                    MB_OK | MB_ICONERROR);
+                                  MB_OK | MB_ICONERROR);
         ShowStartedWithSystem();
     }
 }

@@ -35,6 +35,9 @@
 #define IDC_CHECK_DIGITAL_PANEL 1019
 #define IDC_EDIT_KUKU_FLASH_COUNT 1020
 #define IDC_BUTTON_PLAY 1021
+#define IDC_CHECK_SMOOTH_FACE 1022
+#define IDC_CHECK_CLICK_THROUGH 1023
+#define IDC_EDIT_OPACITY 1024
 
 // Popup menu commands
 #define ID_MENU_OPTIONS 32771
@@ -44,6 +47,11 @@
 #define ID_MENU_MINIMIZE 32784
 #define ID_MENU_MAXIMIZE 32785
 #define ID_MENU_LOAD_OPTIONS 32786
+// Only in the notification-area icon's menu, while clicks pass through.
+#define ID_MENU_CLICK_THROUGH 32787
+
+// Strings
+#define IDS_CLICK_THROUGH 200
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

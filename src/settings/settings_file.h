@@ -22,5 +22,8 @@ constexpr char kHourArrowWidthKey[] = "hour_arrow_width";
 constexpr char kMinuteArrowWidthKey[] = "minute_arrow_width";
 constexpr char kScalePointsWidthKey[] = "scale_points_width";
 constexpr char kAlwaysOnTopKey[] = "always_on_top";
+constexpr char kSmoothFaceKey[] = "smooth_face";
+constexpr char kOpacityKey[] = "opacity";
+constexpr char kClickThroughKey[] = "click_through";
 
 } // namespace settings

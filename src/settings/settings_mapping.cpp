@@ -3,6 +3,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace settings {
@@ -93,6 +94,10 @@ std::vector<KeyWrite> KeyWrites(const ClockSettings& v, const ScreenRect& window
           kWidthsFailed },
         { kOptionsSection, kAlwaysOnTopKey, v.m_bAlwaysOnTop ? "1" : "0",
           "Can`t write AlwaysOnTop!" },
+        { kOptionsSection, kSmoothFaceKey, v.m_bSmoothFace ? "1" : "0", "Can`t write SmoothFace!" },
+        { kOptionsSection, kOpacityKey, std::to_string(v.m_nOpacity), "Can`t write Opacity!" },
+        { kOptionsSection, kClickThroughKey, v.m_bClickThrough ? "1" : "0",
+          "Can`t write ClickThrough!" },
     };
 }
 
@@ -128,6 +133,10 @@ Loaded Load(const Store& store)
     style.widths.minute = ReadPenWidth(store, kMinuteArrowWidthKey, style.widths.minute);
     style.widths.scale = ReadPenWidth(store, kScalePointsWidthKey, style.widths.scale);
     v.m_bAlwaysOnTop = ReadNumberOr(store, kAlwaysOnTopKey, 1) != 0;
+    v.m_bSmoothFace = ReadNumberOr(store, kSmoothFaceKey, 0) != 0;
+    v.m_nOpacity = std::clamp(ReadNumberOr(store, kOpacityKey, ClockSettings::kMaxOpacity),
+                              ClockSettings::kMinOpacity, ClockSettings::kMaxOpacity);
+    v.m_bClickThrough = ReadNumberOr(store, kClickThroughKey, 0) != 0;
     return loaded;
 }
 

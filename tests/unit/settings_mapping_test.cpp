@@ -24,7 +24,8 @@ const char kExample[] =
 const char kStyleKeys[] =
     "color_background=\"0,0,0\"\ncolor_arrows=\"255,255,255\"\ncolor_second_arrow=\"255,0,0\"\n"
     "color_digital_bkgrd=\"153,102,10\"\ncolor_digital_digits=\"255,102,51\"\nhour_arrow_width=5\n"
-    "minute_arrow_width=3\nscale_points_width=3\nalways_on_top=1\n";
+    "minute_arrow_width=3\nscale_points_width=3\nalways_on_top=1\nsmooth_face=0\nopacity=100\n"
+    "click_through=0\n";
 const ClockSettings kExampleSettings{ 30, "D:\\Sounds\\kuku.wav", 3, "Office", "Quartz", 1 };
 const ScreenRect kExampleWindow{ 100, 200, 340, 440 };
 
@@ -87,17 +88,19 @@ TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
               "Can`t write MainWindow size!\nCan`t write Kuku_type!\nCan`t write Kuku_sound file!\n"
               "Can`t write Kuku_flash_count!\nCan`t write UpString text!\n"
               "Can`t write BottomString text!\nCan`t write DigitalPanel!\nCan`t write Colors!\n"
-              "Can`t write Widths!\nCan`t write AlwaysOnTop!\n");
+              "Can`t write Widths!\nCan`t write AlwaysOnTop!\nCan`t write SmoothFace!\n"
+              "Can`t write Opacity!\nCan`t write ClickThrough!\n");
 }
 
-// Colours in either form, widths brought into 1..30, and the classic look
-// for whatever is not a colour or a number.
-TEST(SettingsMapping, LoadTakesColoursWidthsAndAlwaysOnTop)
+// Colours in either form, widths brought into 1..30, opacity into 20..100,
+// and the classic look for whatever is not a colour or a number.
+TEST(SettingsMapping, LoadTakesColoursWidthsAndTheWindowsLook)
 {
     const settings::Loaded loaded = settings::Load(IniDocument(
         "[Options]\ncolor_background=\"1, 2,3\"\ncolor_arrows=#0A0b0C\ncolor_second_arrow=1,2\n"
         "color_digital_bkgrd=256,0,0\ncolor_digital_digits=red\nhour_arrow_width=0\n"
-        "minute_arrow_width=99\nscale_points_width=wide\nalways_on_top=0\n"));
+        "minute_arrow_width=99\nscale_points_width=wide\nalways_on_top=0\nsmooth_face=1\n"
+        "opacity=5\nclick_through=yes\n"));
     const face::FaceStyle& style = loaded.values.m_style;
     EXPECT_EQ(
         (std::vector<face::Rgb>{ style.background, style.arrows, style.secondArrow, style.panelBox,
@@ -106,6 +109,15 @@ TEST(SettingsMapping, LoadTakesColoursWidthsAndAlwaysOnTop)
             { 1, 2, 3 }, { 10, 11, 12 }, { 255, 0, 0 }, { 153, 102, 10 }, { 255, 102, 51 } }));
     EXPECT_TRUE(style.widths == (face::PenWidths{ 1, 30, 3 }));
     EXPECT_FALSE(loaded.values.m_bAlwaysOnTop);
+    EXPECT_TRUE(loaded.values.m_bSmoothFace);
+    EXPECT_EQ(loaded.values.m_nOpacity, 20);
+    EXPECT_FALSE(loaded.values.m_bClickThrough);
+    const auto opacity = [](const char* value) {
+        return settings::Load(IniDocument(std::string("[Options]\nopacity=") + value))
+            .values.m_nOpacity;
+    };
+    EXPECT_EQ((std::vector<int>{ opacity("150"), opacity("abc"), opacity("55") }),
+              (std::vector<int>{ 100, 100, 55 }));
 }
 
 // Texts the profile functions would trim or unquote; the number range's ends.
@@ -115,6 +127,8 @@ TEST(SettingsMapping, WhatIsSavedLoadsBackUnchanged)
     values.m_style = { { 1, 2, 3 },    { 4, 5, 6 },    { 7, 8, 9 },
                        { 10, 11, 12 }, { 13, 14, 15 }, { 30, 1, 2 } };
     values.m_bAlwaysOnTop = false;
+    values.m_bSmoothFace = values.m_bClickThrough = true;
+    values.m_nOpacity = 37;
     IniDocument store;
     settings::Save(store, values, kExampleWindow);
     const settings::Loaded loaded = settings::Load(store);

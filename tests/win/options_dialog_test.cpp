@@ -70,14 +70,15 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
         const int boxes[] = { IDC_EDIT_KUKU_TYPE,          IDC_EDIT_KUKU_SOUND,
                               IDC_EDIT_KUKU_FLASH_COUNT,   IDC_EDIT_UP_STR,
                               IDC_EDIT_DOWN_STR,           IDC_EDIT_HOUR_ARROW_WIDTH,
-                              IDC_EDIT_MINUTE_ARROW_WIDTH, IDC_EDIT_SCALE_POINTS_WIDTH };
+                              IDC_EDIT_MINUTE_ARROW_WIDTH, IDC_EDIT_SCALE_POINTS_WIDTH,
+                              IDC_EDIT_OPACITY };
         const auto shown = [&] {
             std::string texts;
             for (int id : boxes)
                 texts += Text(dlg, id) + "|";
             return texts;
         };
-        EXPECT_EQ(shown(), "30|C:\\cuckoo.wav|-3|Top|" + longText + "|5|3|3|");
+        EXPECT_EQ(shown(), "30|C:\\cuckoo.wav|-3|Top|" + longText + "|5|3|3|100|");
         EXPECT_FALSE(IsDlgButtonChecked(dlg, IDC_CHECK_DIGITAL_PANEL));
 
         const int colours[] = { IDC_BUTTON_COLOR_BACKGROUND, IDC_BUTTON_COLOR_ARROWS,
@@ -113,15 +114,16 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
             Click(dlg, IDC_BUTTON_PLAY);
         }
 
-        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", nullptr, "0", "45", "7x" };
-        for (int i = 0; i < 8; ++i) {
+        const char* typed[] = { " 15abc", "new.wav", "+3", "Up", nullptr, "0", "45", "7x", "5" };
+        for (int i = 0; i < 9; ++i) {
             if (typed[i] != nullptr)
                 SetDlgItemTextA(dlg, boxes[i], typed[i]);
         }
-        CheckDlgButton(dlg, IDC_CHECK_DIGITAL_PANEL, BST_CHECKED);
+        for (const int box : { IDC_CHECK_DIGITAL_PANEL, IDC_CHECK_SMOOTH_FACE })
+            CheckDlgButton(dlg, box, BST_CHECKED);
         Click(dlg, IDC_BUTTON_APPLY);
         EXPECT_TRUE(IsWindowVisible(dlg));
-        EXPECT_EQ(shown(), " 15abc|new.wav|+3|Up|" + longText + "|1|30|7|");
+        EXPECT_EQ(shown(), " 15abc|new.wav|+3|Up|" + longText + "|1|30|7|20|");
         EXPECT_EQ(m_clock.Settings().m_strDownStr, longText);
         SetDlgItemTextA(dlg, IDC_EDIT_UP_STR, "typed");
         SetDlgItemTextA(dlg, IDC_EDIT_DOWN_STR, "entered");
@@ -129,6 +131,8 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
     });
     settings::ClockSettings applied{ 15, "new.wav", 3, "typed", "entered", 1 };
+    applied.m_bSmoothFace = true;
+    applied.m_nOpacity = 20;
     applied.m_style = { { 0, 100, 200 },  { 10, 101, 199 }, { 20, 102, 198 },
                         { 30, 103, 197 }, { 40, 104, 196 }, { 1, 30, 7 } };
     EXPECT_EQ(m_clock.Settings(), applied);

@@ -5,6 +5,7 @@
 #include "support.h"
 
 #include "framework/text.h"
+#include "settings/settings_mapping.h"
 #include "settings/system_start.h"
 
 namespace {
@@ -16,7 +17,8 @@ const char kExample[] = "[MainWindow]\r\nsize=\"100,340,200,440\"\r\n[Options]\r
 const char kStyleKeys[] = "color_background=\"0,0,0\"\r\ncolor_arrows=\"255,255,255\"\r\n"
                           "color_second_arrow=\"255,0,0\"\r\ncolor_digital_bkgrd=\"153,102,10\"\r\n"
                           "color_digital_digits=\"255,102,51\"\r\nhour_arrow_width=5\r\n"
-                          "minute_arrow_width=3\r\nscale_points_width=3\r\nalways_on_top=1\r\n";
+                          "minute_arrow_width=3\r\nscale_points_width=3\r\nalways_on_top=1\r\n"
+                          "smooth_face=0\r\nopacity=100\r\nclick_through=0\r\n";
 
 class SettingsFile : public wintest::ClockTest {
 protected:
@@ -79,7 +81,7 @@ TEST_F(SettingsFile, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     CloseHandle(lock);
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 10);
+    EXPECT_EQ(m_boxes[0].text, settings::SaveFailureMessages());
     EXPECT_EQ(Read("zentim.ini"), kExample);
 }
 

@@ -88,6 +88,15 @@ SentMessages::SentMessages(std::function<void(const CWPSTRUCT&)> watch)
 
 SentMessages::~SentMessages() { UnhookWindowsHookEx(m_hook); }
 
+int TrayIcons()
+{
+    int count = 0;
+    const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    for (HWND icon = GetWindow(tray, GW_CHILD); tray && icon; icon = GetWindow(icon, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
+
 bool IsSameArea(HRGN a, HRGN b)
 {
     // Not EqualRgn: Wine hands back a window region with its rows merged,

@@ -49,6 +49,11 @@ private:
     HHOOK m_hook;
 };
 
+// Wine, with no desktop tray running, shows each notification icon as one
+// child of a window of its own. Windows has no such window; the tests that
+// count icons are Wine's.
+int TrayIcons();
+
 bool IsSameArea(HRGN a, HRGN b);
 bool IsClippedToClockEllipse(HWND wnd);
 RECT WindowRect(HWND wnd);

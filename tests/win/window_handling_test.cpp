@@ -12,17 +12,6 @@ namespace {
 
 using namespace wintest;
 
-// Wine, with no desktop tray running, shows each notification icon as one
-// child of this window. Windows has no such window; these tests are Wine's.
-int TrayIcons()
-{
-    int count = 0;
-    const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-    for (HWND icon = GetWindow(tray, GW_CHILD); tray && icon; icon = GetWindow(icon, GW_HWNDNEXT))
-        ++count;
-    return count;
-}
-
 class WindowHandling : public ClockTest {
 protected:
     void Press(WPARAM key)

@@ -1,0 +1,67 @@
+#include "clockwnd/layered_presenter.h"
+
+#include <cstring>
+
+namespace clockwnd {
+
+LayeredPresenter::Surface::Surface(int w, int h) : width(w), height(h), dc(nullptr)
+{
+    BITMAPINFO info{};
+    info.bmiHeader = { sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+    image = CBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (image != nullptr && dc != nullptr)
+        select.emplace(dc, image);
+}
+
+void LayeredPresenter::Present(HWND window, const FaceContent& content)
+{
+    // A layered window has no frame of its own: its client area is the
+    // window.
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return;
+    const timekeeping::ClockTime& t = content.time;
+    const face::SmoothFaceGeometry smooth = face::ComputeSmoothFaceGeometry(
+        width, height, t.hour, t.minute, t.second, content.style.widths);
+    const face::FaceGeometry classic =
+        face::ComputeFaceGeometry(width, height, t.hour, t.minute, t.second, content.style.widths);
+    m_radius = smooth.radius;
+    m_canvas.Draw(smooth, classic, { content.up, content.down, content.timeText, content.panel },
+                  content.style);
+
+    if (!m_surface || m_surface->width != width || m_surface->height != height)
+        m_surface.emplace(width, height);
+    if (!m_surface->select)
+        return;
+    const face::PixelImage& frame = m_canvas.Frame();
+    std::memcpy(m_surface->bits, frame.Pixels(),
+                static_cast<std::size_t>(width) * height * sizeof(std::uint32_t));
+    SIZE size{ width, height };
+    POINT origin{ 0, 0 };
+    BLENDFUNCTION blend{ AC_SRC_OVER, 0, static_cast<BYTE>(m_opacity * 255 / 100), AC_SRC_ALPHA };
+    UpdateLayeredWindow(window, nullptr, nullptr, &size, m_surface->dc, &origin, 0, &blend,
+                        ULW_ALPHA);
+}
+
+// The system keeps the layer's image and shows it by itself.
+void LayeredPresenter::Paint(HWND, HDC, const FaceContent&) {}
+
+void LayeredPresenter::Resized(HWND window, const FaceContent& content)
+{
+    if (!m_surface)
+        return;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    if (rect.right - rect.left != m_surface->width || rect.bottom - rect.top != m_surface->height)
+        Present(window, content);
+}
+
+void LayeredPresenter::Release(HWND)
+{
+    m_canvas.Release();
+    m_surface.reset();
+}
+
+} // namespace clockwnd
