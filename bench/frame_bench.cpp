@@ -4,6 +4,9 @@
 //            the kept dial copied and the hands drawn over it, the tools and
 //            the dial made again only when they change (the panel's time,
 //            once a minute);
+//   smooth - the smooth face's tick, as each tick draws it: both
+//            geometries and SmoothCanvas::Draw, the kept dial copied and the
+//            hands anti-aliased over it;
 //   render - ComputeFaceGeometry and RenderFace into a memory DC of the
 //            screen's format, pens, brushes and fonts made and deleted in
 //            each frame: a face from nothing, as a new size or style needs;
@@ -17,6 +20,7 @@
 #include "face/face_canvas.h"
 #include "face/clock_time.h"
 #include "face/face_renderer.h"
+#include "face/smooth_canvas.h"
 #include "framework/gdi.h"
 #include "framework/winapp.h"
 
@@ -142,6 +146,27 @@ void BenchKept(int batches)
     }
 }
 
+void BenchSmooth(int batches)
+{
+    for (const int size : kSizes) {
+        for (const Scene& s : kScenes) {
+            face::SmoothCanvas canvas;
+            const Figures f = Measure(
+                [&](int i) {
+                    const timekeeping::ClockTime t = TimeOfFrame(i);
+                    const face::SmoothFaceGeometry smooth =
+                        face::ComputeSmoothFaceGeometry(size, size, t.hour, t.minute, t.second);
+                    const face::FaceGeometry classic =
+                        face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
+                    canvas.Draw(smooth, classic,
+                                { s.up, s.down, face::FormatTimeText(t), s.panel }, {});
+                },
+                batches, 50);
+            Print("smooth", size, s.name, f);
+        }
+    }
+}
+
 void RunQueueEmpty()
 {
     MSG msg;
@@ -181,6 +206,7 @@ int main(int argc, char** argv)
     std::printf("{\"what\": \"build\", \"pointer_bits\": %d}\n",
                 static_cast<int>(sizeof(void*) * 8));
     BenchKept(quick ? 8 : 40);
+    BenchSmooth(quick ? 8 : 40);
     BenchRender(quick ? 8 : 40);
     BenchWindow(quick ? 5 : 20);
     return 0;

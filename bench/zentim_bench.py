@@ -5,6 +5,8 @@
   CPU and memory     - a minute of the 32-bit clock ticking beside
                        `xclock -update 1` and minimal_clock.exe (the least a
                        ticking Win32 window does: what Wine itself costs),
+                       and beside the clock with the smooth face and the
+                       clock without its second hand,
                        each on its own Xvfb screen, the two Windows programs
                        each in a Wine prefix of its own; from each process's
                        CPU clock and /proc (utime + stime, VmHWM);
@@ -54,11 +56,22 @@ CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 # it, so that its wineserver is its own and counted apart.
 CLOCK_PREFIX = Path(os.environ.get("ZENTIM_WINEPREFIX") or BUILD / "wine" / "prefix")
 MINIMAL_PREFIX = CLOCK_PREFIX.with_name(CLOCK_PREFIX.name + "-minimal")
-# The three programs of the minute, by their keys in the results.
-PROGRAMS = {"zentim": "zentim.exe", "minimal": "minimal_clock.exe", "xclock": "xclock -update 1"}
+# The programs of the minute, by their keys in the results: the clock, the
+# clock with the smooth face, the clock without its second hand, and the
+# two peers. The window class each is found by.
+PROGRAMS = {"zentim": "zentim.exe", "smooth": "zentim.exe", "minute": "zentim.exe",
+            "minimal": "minimal_clock.exe", "xclock": "xclock -update 1"}
+LABELS = {"zentim": "zentim.exe", "smooth": "smooth face", "minute": "no second hand",
+          "minimal": "minimal_clock.exe", "xclock": "xclock -update 1"}
+# What the variants of the clock add to its settings.
+VARIANT_KEYS = {"zentim": "", "smooth": "smooth_face=1\r\n", "minute": "second_hand=0\r\n"}
 
-# The issue's targets.
+# The targets.
 TARGET_FRAME_US = 100
+TARGET_SMOOTH_FRAME_US = {240: 150, 800: 1000}
+TARGET_SMOOTH_CPU_TO_CLASSIC = 1.5
+TARGET_SMOOTH_PEAK_ABOVE_CLASSIC_MIB = 2
+TARGET_MINUTE_CPU_TO_CLASSIC = 0.2
 TARGET_PHASE_MS = 20
 TARGET_START_MS = 150
 TARGET_CPU_TO_XCLOCK = 1
@@ -277,8 +290,8 @@ class Bench:
         """Starts zentim.exe (with its zentim.ini) or minimal_clock.exe, by
         its key in PROGRAMS, in a folder of its own."""
         folder.mkdir(parents=True)
-        if key == "zentim":
-            (folder / "zentim.ini").write_text(CLOCK_INI)
+        if key in VARIANT_KEYS:
+            (folder / "zentim.ini").write_text(CLOCK_INI + VARIANT_KEYS[key])
         with open(folder / "wine.log", "wb") as log:
             return subprocess.Popen(["wine", str(BUILD / arch / PROGRAMS[key])], cwd=folder,
                                     env=stage.wine.env, stdin=subprocess.DEVNULL, stdout=log,
@@ -304,7 +317,8 @@ class Bench:
         face shows at the clock's place and size, and until that face is
         whole; the program's window and pid."""
         wm_class = PROGRAMS[key]
-        is_whole = whole_face if key == "zentim" else minimal_face
+        # The variants only need to be ticking: their faces are the clock's.
+        is_whole = {"zentim": whole_face, "minimal": minimal_face}.get(key, some_face)
         start = time.monotonic()
         rect = (CLOCK_AT, CLOCK_AT, CLOCK_SIZE, CLOCK_SIZE)
         seen = drawn = None
@@ -422,12 +436,17 @@ class Bench:
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
             started.append(xclock)
             _, _, _, (_, minimal_pid) = self.face_time("minimal", minimal_stage.screen, minimal)
+            variant_pids = {}
+            for key in ("smooth", "minute"):
+                variant = self.start(key, "win32", stages[key], stages[key].folder / "minute-win32")
+                started.append(variant)
+                _, _, _, (_, variant_pids[key]) = self.face_time(key, stages[key].screen, variant)
             if not poll(lambda: stages["xclock"].xserver.visible_windows("XClock"), 15):
                 raise RuntimeError("xclock showed no window")
             # All past their start.
             time.sleep(3)
             self.results["cpu"] = self.cpu_minute(stages, {
-                "zentim": clock_pid, "minimal": minimal_pid, "xclock": xclock.pid})
+                "zentim": clock_pid, "minimal": minimal_pid, "xclock": xclock.pid, **variant_pids})
             for process in started[1:]:
                 self.stop(process)
             self.say(f"tick phase: zentim.exe (win32), {self.minute} s")
@@ -492,6 +511,8 @@ class Bench:
                 # Everything the machine spends on each clock, the X server included.
                 "all_to_xclock": ratio(every["zentim"], every["xclock"]),
                 "all_to_minimal": ratio(every["zentim"], every["minimal"]),
+                "smooth_to_classic": ratio(own["smooth"], own["zentim"]),
+                "minute_to_classic": ratio(own["minute"], own["zentim"]),
             }}
 
         peak = {key: peak_rss_kib(pid) for key, pid in program_pids.items()}
@@ -507,6 +528,7 @@ class Bench:
                 "to_minimal": ratio(peak["zentim"], peak["minimal"]),
                 "to_xclock": ratio(peak["zentim"], peak["xclock"]),
                 "above_minimal_mib": (peak["zentim"] - peak["minimal"]) / 1024,
+                "smooth_above_classic_mib": (peak["smooth"] - peak["zentim"]) / 1024,
             },
             # Shared by all Wine processes of a prefix.
             "wineserver_peak_rss_kib": {key: sum(peak_rss_kib(pid) or 0 for pid in pids)
@@ -595,7 +617,7 @@ def cpu_report(cpu, out):
     out("CPU per minute of ticking, 240 x 240, each program on its own screen: ms of CPU a"
         " minute, on-CPU time (the process's CPU clock) [utime + stime, 10 ms steps]; load average then "
         + " ".join(f"{v:.2f}" for v in cpu["load_average"]) + ":")
-    out(f"  {'':<24}" + "".join(f"{name:>20}" for name in PROGRAMS.values()))
+    out(f"  {'':<24}" + "".join(f"{name:>20}" for name in LABELS.values()))
     for part in ("the program's process", "wineserver", "Wine's other processes",
                  "its X server", "all"):
         cells = []
@@ -612,16 +634,23 @@ def cpu_report(cpu, out):
                    TARGET_CPU_TO_MINIMAL))
     out(ratio_line("all counted, each with its X server, to xclock", ratios, "all_to_xclock", None))
     out(ratio_line("all counted to minimal_clock.exe", ratios, "all_to_minimal", None))
+    out("  The variants' own process to the classic clock's:")
+    out(ratio_line("the smooth face", ratios, "smooth_to_classic", TARGET_SMOOTH_CPU_TO_CLASSIC))
+    out(ratio_line("no second hand", ratios, "minute_to_classic", TARGET_MINUTE_CPU_TO_CLASSIC))
 
     rss, peak = cpu["peak_rss_kib"], cpu["peak_ratios"]
     servers = cpu["wineserver_peak_rss_kib"]
     out("Peak working set (VmHWM): " + ", ".join(
-        f"{PROGRAMS[key].split()[0]} {rss[key] / 1024:.1f} MiB" for key in PROGRAMS))
+        f"{LABELS[key]} {rss[key] / 1024:.1f} MiB" for key in PROGRAMS))
     above = peak["above_minimal_mib"]
     out(f"  zentim.exe {number(peak['to_minimal'])} times minimal_clock.exe's, "
         f"{number(peak['to_xclock'])} times xclock's; {above:+.1f} MiB on minimal_clock.exe's"
         f"   target <= +{TARGET_PEAK_ABOVE_MINIMAL_MIB} MiB: "
         f"{verdict(above <= TARGET_PEAK_ABOVE_MINIMAL_MIB)}")
+    smooth_above = peak["smooth_above_classic_mib"]
+    out(f"  the smooth face {smooth_above:+.1f} MiB on the classic's"
+        f"   target <= +{TARGET_SMOOTH_PEAK_ABOVE_CLASSIC_MIB} MiB: "
+        f"{verdict(smooth_above <= TARGET_SMOOTH_PEAK_ABOVE_CLASSIC_MIB)}")
     out("  (each prefix's wineserver, shared by its Wine processes: zentim.exe's "
         f"{servers['zentim'] / 1024:.1f} MiB, minimal_clock.exe's {servers['minimal'] / 1024:.1f} MiB)")
 
@@ -634,7 +663,7 @@ def report(results):
     out("")
     out("Frame time, µs per frame: median over batches [fastest batch]:")
     labels = {"kept": "a tick's frame (FaceCanvas)", "render": "from nothing (RenderFace)",
-              "window": "whole DrawClock on a window"}
+              "smooth": "a smooth tick (SmoothCanvas)", "window": "whole DrawClock on a window"}
     for arch, rows in results["frames"].items():
         for row in rows:
             line = (f"  {arch}  {row['size']:>3} x {row['size']:<3} {row['scene']:<12} {labels[row['what']]:<28}"
@@ -642,6 +671,10 @@ def report(results):
             # What the clock draws each second.
             if row["what"] == "kept" and row["size"] == 240:
                 line += f"   target <= {TARGET_FRAME_US}: {verdict(row['us_per_frame'] <= TARGET_FRAME_US)}"
+            # The smooth face's targets are the 32-bit program's.
+            if row["what"] == "smooth" and arch == "win32":
+                target = TARGET_SMOOTH_FRAME_US[row["size"]]
+                line += f"   target <= {target}: {verdict(row['us_per_frame'] <= target)}"
             out(line)
     out("")
     out("Start-up to the whole face at its saved place (warm Wine, median of %d):"
@@ -704,6 +737,10 @@ def main():
         on_screen = {
             "zentim": stages.enter_context(Stage(folder / "zentim", CLOCK_PREFIX)),
             "minimal": stages.enter_context(Stage(folder / "minimal", MINIMAL_PREFIX)),
+            "smooth": stages.enter_context(Stage(folder / "smooth", CLOCK_PREFIX.with_name(
+                CLOCK_PREFIX.name + "-smooth"))),
+            "minute": stages.enter_context(Stage(folder / "minute", CLOCK_PREFIX.with_name(
+                CLOCK_PREFIX.name + "-minute"))),
             "xclock": stages.enter_context(Stage(folder / "xclock")),
         }
         bench.frame_times(on_screen["zentim"])

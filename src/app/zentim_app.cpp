@@ -1,5 +1,7 @@
 #include "app/zentim_app.h"
 
+#include "clockwnd/clock_instance.h"
+#include "clockwnd/settings_folder.h"
 #include "clockwnd/zentim_dlg.h"
 #include "framework/text.h"
 #include "settings/start_command.h"
@@ -13,8 +15,11 @@ BOOL CZentimApp::InitInstance()
     // reads; without that, the current folder's, as always.
     // The wide command line: WinMain's would have passed the folder's name
     // through the ANSI code page, which cannot hold most names.
-    dlg.m_strSettingsFolder =
-        settings::FirstArgument(settings::AfterProgramName(Narrow(GetCommandLineW())));
+    dlg.m_strSettingsFolder = clockwnd::SettingsFolder(
+        settings::FirstArgument(settings::AfterProgramName(Narrow(GetCommandLineW()))));
+    const clockwnd::ClockInstance instance(dlg.m_strSettingsFolder);
+    if (!instance.First())
+        return FALSE;
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -6,6 +6,7 @@
 #include "clockwnd/layered_presenter.h"
 #include "clockwnd/region_presenter.h"
 #include "face/clock_time.h"
+#include "time/local_format.h"
 
 timekeeping::ClockTime CZentimDlg::DrawClock()
 {
@@ -26,7 +27,18 @@ clockwnd::FaceContent CZentimDlg::Content(const timekeeping::ClockTime& time) co
              m_settings.m_strDownStr,
              face::FormatTimeText(time),
              m_settings.m_nDigitalPanel == 1,
+             m_settings.m_bSecondHand,
+             m_settings.m_bDateWindow ? DateText(time) : std::string(),
              m_settings.m_style };
+}
+
+const std::string& CZentimDlg::DateText(const timekeeping::ClockTime& time) const
+{
+    // Asked of the system once a day, not at every tick.
+    const int day = time.year * 10000 + time.month * 100 + time.day;
+    if (!m_date || m_date->first != day)
+        m_date.emplace(day, timekeeping::DateWindowText(time));
+    return m_date->second;
 }
 
 void CZentimDlg::ApplyLook()

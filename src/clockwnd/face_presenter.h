@@ -20,8 +20,17 @@ struct FaceContent {
     std::string up, down;        // the texts above and below the centre
     std::string timeText;        // the digital panel's "HH:MM"
     bool panel = false;          // whether the panel is drawn
+    bool secondHand = true;      // without it, the minute hand stays on its minute
+    std::string date;            // the date window's "Mon 7"; no window when empty
     face::FaceStyle style;
 };
+
+// The hands' time as the face shows it: without a second hand the face
+// changes once a minute, its minute hand on the minute.
+inline int ShownSecond(const FaceContent& content)
+{
+    return content.secondHand ? content.time.second : 0;
+}
 
 class FacePresenter {
 public:

@@ -23,12 +23,16 @@ void LayeredPresenter::Present(HWND window, const FaceContent& content)
     if (width <= 0 || height <= 0)
         return;
     const timekeeping::ClockTime& t = content.time;
-    const face::SmoothFaceGeometry smooth = face::ComputeSmoothFaceGeometry(
-        width, height, t.hour, t.minute, t.second, content.style.widths);
+    face::SmoothFaceGeometry smooth = face::ComputeSmoothFaceGeometry(
+        width, height, t.hour, t.minute, ShownSecond(content), content.style.widths);
+    if (!content.secondHand)
+        smooth.secondHand.reset();
+    // Places the texts only: the hands are the smooth geometry's.
     const face::FaceGeometry classic =
-        face::ComputeFaceGeometry(width, height, t.hour, t.minute, t.second, content.style.widths);
+        face::ComputeFaceGeometry(width, height, t.hour, t.minute, 0, content.style.widths);
     m_radius = smooth.radius;
-    m_canvas.Draw(smooth, classic, { content.up, content.down, content.timeText, content.panel },
+    m_canvas.Draw(smooth, classic,
+                  { content.up, content.down, content.timeText, content.panel, content.date },
                   content.style);
 
     if (!m_surface || m_surface->width != width || m_surface->height != height)

@@ -28,6 +28,9 @@ void CZentimDlg::AttemptLoad()
             MoveToSavedRect(*loaded.window);
         ApplySettings(loaded.values);
         messages = loaded.messages;
+        if (m_zoneClock.Zone() != loaded.values.m_strTimeZone)
+            messages += "Can`t find time zone \"" + loaded.values.m_strTimeZone +
+                        "\"! The clock shows local time.\n";
     } else if (next.report) {
         messages = "Can`t read " + m_strIniPath + ": " + file.reason + "\n";
     }

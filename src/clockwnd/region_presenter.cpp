@@ -25,11 +25,14 @@ bool RegionPresenter::DrawFrame(HWND window, HDC dc, const FaceContent& content)
 {
     m_drawn = ClientSize(window);
     const timekeeping::ClockTime& t = content.time;
-    const face::FaceGeometry geometry = face::ComputeFaceGeometry(
-        m_drawn.cx, m_drawn.cy, t.hour, t.minute, t.second, content.style.widths);
+    face::FaceGeometry geometry = face::ComputeFaceGeometry(
+        m_drawn.cx, m_drawn.cy, t.hour, t.minute, ShownSecond(content), content.style.widths);
+    if (!content.secondHand)
+        geometry.secondHand.reset();
     m_radius = geometry.radius;
     return m_canvas.Draw(
-        dc, geometry, { content.up, content.down, content.timeText, content.panel }, content.style);
+        dc, geometry, { content.up, content.down, content.timeText, content.panel, content.date },
+        content.style);
 }
 
 void RegionPresenter::Present(HWND window, const FaceContent& content)

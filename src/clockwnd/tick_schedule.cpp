@@ -10,4 +10,11 @@ int DelayToNextTickMs(int millisecond)
     return 1000 - millisecond + kTickSlackMs;
 }
 
+int DelayToNextMinuteMs(int second, int millisecond)
+{
+    if (second < 0 || second > 59)
+        second = 0;
+    return (59 - second) * 1000 + DelayToNextTickMs(millisecond);
+}
+
 } // namespace clockwnd

@@ -13,5 +13,8 @@ constexpr int kTickSlackMs = 3;
 // Milliseconds from now until kTickSlackMs past the next second boundary,
 // given how far into the current second now is (0..999).
 int DelayToNextTickMs(int millisecond);
+// The same for the next minute boundary, given the second (0..59) and the
+// millisecond: a clock without its second hand wakes once a minute.
+int DelayToNextMinuteMs(int second, int millisecond);
 
 } // namespace clockwnd

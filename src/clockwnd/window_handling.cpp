@@ -2,9 +2,12 @@
 // the notification-area icon, and the window rectangle kept in step.
 #include "clockwnd/zentim_dlg.h"
 
+#include "clockwnd/clock_instance.h"
 #include "clockwnd/window_geometry.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
+#include "time/local_format.h"
+#include "time/windows_zones.h"
 
 namespace {
 // The window has no caption, so the whole face stands in for one.
@@ -17,12 +20,20 @@ bool IsKeyOrClick(UINT message)
 }
 } // namespace
 
+LRESULT CZentimDlg::OnNotify(WPARAM, LPARAM lParam)
+{
+    m_tooltip.OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    return Default();
+}
+
 void CZentimDlg::OnLButtonDown(UINT, POINT)
 {
     // Returns when the button is released; the window follows the mouse
-    // meanwhile.
+    // meanwhile, without the date's tip.
+    m_tooltip.Suspend();
     if (CWnd* main = AfxGetMainWnd())
         main->SendMessage(WM_SYSCOMMAND, kMoveByCaption, 0);
+    m_tooltip.Resume();
     Default();
 }
 
@@ -116,9 +127,18 @@ void CZentimDlg::OnMenuClickThrough()
 void CZentimDlg::ShowTrayIcon()
 {
     if (m_settings.m_bClickThrough || IsIconic(m_hWnd))
-        m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, std::string());
+        m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, TrayTip());
     else
         m_trayIcon.Delete();
+}
+
+std::string CZentimDlg::TrayTip() const
+{
+    // Of several clocks each names its zone, or else its folder.
+    if (!m_zoneClock.Zone().empty())
+        return "Zentim: " + timekeeping::ZoneDisplayName(m_zoneClock.Zone());
+    const std::string::size_type name = m_strSettingsFolder.find_last_of('\\');
+    return "Zentim: " + m_strSettingsFolder.substr(name == std::string::npos ? 0 : name + 1);
 }
 
 void CZentimDlg::ShowTrayMenu()
@@ -154,6 +174,8 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // sound would go on after the clock.
         m_trayIcon.Delete();
         m_chime.Stop();
+        m_tooltip.Destroy();
+        clockwnd::ClockInstance::UnmarkWindow(m_hWnd, m_strSettingsFolder);
         // The kept frame was made for this window.
         if (m_presenter)
             m_presenter->Release(m_hWnd);
@@ -169,6 +191,11 @@ BOOL CZentimDlg::PreTranslateMessage(MSG* pMsg)
     // it and does nothing else.
     if (IsKeyOrClick(pMsg->message) && m_chime.Stop())
         return TRUE;
+    if (pMsg->hwnd == m_hWnd && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
+        m_tooltip.Relay(*pMsg, [this] {
+            const timekeeping::ClockTime now = m_timeSource();
+            return timekeeping::TooltipText(now, m_zoneClock.TimeName(now));
+        });
     // Each test sees the key code as the earlier ones left it. A code of 0
     // keeps the dialog's own keyboard handling from ending the clock on
     // Enter or Escape.

@@ -2,6 +2,8 @@
 // clipping, a change of scale, the options dialog and the ways out.
 #include "clockwnd/zentim_dlg.h"
 
+#include "clockwnd/clock_instance.h"
+#include "clockwnd/settings_folder.h"
 #include "clockwnd/tick_schedule.h"
 #include "clockwnd/window_geometry.h"
 #include "framework/gdi.h"
@@ -18,53 +20,28 @@ namespace {
 // shown, at its saved place, rather than after.
 constexpr UINT WM_FIRST_FACE = WM_APP + 1;
 
-// A path the system writes into a buffer, however long it is: a folder a
-// user can make may be deeper than MAX_PATH.
-template <class Fill>
-std::string SystemPath(Fill fill)
-{
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = fill(path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size())
-            return Narrow(path.data(), static_cast<int>(length));
-        path.resize(length + 1);
-    }
-}
-
-// The folder the clock was started on, as a full path: the start with the
-// system runs the clock from another folder. The current folder when it was
-// started on none, or on what is no folder (a file dropped on the program).
-std::string FullSettingsFolder(const std::string& startedOn)
-{
-    const std::wstring wide = Widen(startedOn);
-    const DWORD attributes =
-        startedOn.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        const std::string full = SystemPath([&](wchar_t* buffer, DWORD size) {
-            return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
-        });
-        if (!full.empty())
-            return full;
-    }
-    return SystemPath(
-        [](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
-}
 } // namespace
 
 CZentimDlg::CZentimDlg(CWnd* pParent)
     : CDialog(IDD_ZENTIM_DIALOG, pParent),
       m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
-      m_timeSource([this] { return m_zoneClock.Now(); }),
       m_showMessageBox(
           [](HWND owner, const std::string& text, const std::string& caption, UINT type) {
               return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), type);
           }),
       m_nMsgTaskbarCreated(RegisterWindowMessageW(L"TaskbarCreated"))
 {
+    SetTimeSource(nullptr);
 }
 
 CZentimDlg::~CZentimDlg() = default;
+
+void CZentimDlg::SetTimeSource(TimeSource source)
+{
+    if (!source)
+        source = [this] { return m_zoneClock.Now(); };
+    m_timeSource = std::move(source);
+}
 
 BEGIN_MESSAGE_MAP(CZentimDlg)
 ON_WM_PAINT()
@@ -91,6 +68,7 @@ ON_COMMAND(ID_MENU_LOAD_OPTIONS, OnMenuLoadOptions)
 ON_COMMAND(ID_MENU_CLICK_THROUGH, OnMenuClickThrough)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_TIMECHANGE, OnTimeChange)
+ON_MESSAGE(WM_NOTIFY, OnNotify)
 ON_MESSAGE(WM_SETTINGCHANGE, OnTimeChange)
 ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
@@ -110,12 +88,13 @@ BOOL CZentimDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    m_strSettingsFolder = FullSettingsFolder(m_strSettingsFolder);
+    m_strSettingsFolder = clockwnd::SettingsFolder(m_strSettingsFolder);
+    clockwnd::ClockInstance::MarkWindow(m_hWnd, m_strSettingsFolder);
     m_strIniDir = settings::BuildIniDir(m_strSettingsFolder);
     m_strIniPath = settings::BuildIniPath(m_strIniDir);
 
     m_menuPopup.LoadMenu(IDR_POPUP_MENU);
-    ArmClockTimer(m_timeSource().millisecond);
+    ArmClockTimer(m_timeSource());
     // Handled before the modal loop finds its queue empty and shows the
     // window.
     PostMessageW(m_hWnd, WM_FIRST_FACE, 0, 0);
@@ -124,9 +103,18 @@ BOOL CZentimDlg::OnInitDialog()
 
 void CZentimDlg::ApplySettings(const settings::ClockSettings& values)
 {
+    const bool newFace = values.m_strTimeZone != m_settings.m_strTimeZone ||
+                         values.m_bSecondHand != m_settings.m_bSecondHand ||
+                         values.m_bDateWindow != m_settings.m_bDateWindow;
     m_settings = values;
+    // A zone Windows does not know leaves the clock on the machine's.
+    m_zoneClock.SetZone(values.m_strTimeZone);
     ApplyAlwaysOnTop();
     ApplyLook();
+    // What changes the face's time or what it shows is seen at once, not at
+    // the next tick, a minute away on a clock without its second hand.
+    if (newFace && m_bFirstPaintDone && m_hWnd != nullptr)
+        ArmClockTimer(DrawClock());
 }
 
 void CZentimDlg::ApplyAlwaysOnTop()
@@ -191,18 +179,22 @@ HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kClockTimer)
-        ArmClockTimer(DrawClock().millisecond);
+        ArmClockTimer(DrawClock());
     else if (nIDEvent == kLoadRetryTimer)
         AttemptLoad();
     else if (nIDEvent == clockwnd::ChimeRunner::kTimerId)
         m_chime.OnTimer();
+    else if (nIDEvent == clockwnd::DateTooltip::kTimerId)
+        m_tooltip.OnTimer();
     Default();
 }
 
-void CZentimDlg::ArmClockTimer(int millisecond)
+void CZentimDlg::ArmClockTimer(const timekeeping::ClockTime& now)
 {
     // Re-arming the same timer identifier replaces its period.
-    const int delay = clockwnd::DelayToNextTickMs(millisecond);
+    const int delay = m_settings.m_bSecondHand
+                          ? clockwnd::DelayToNextTickMs(now.millisecond)
+                          : clockwnd::DelayToNextMinuteMs(now.second, now.millisecond);
     SetTimer(m_hWnd, kClockTimer, static_cast<UINT>(delay), nullptr);
 }
 
@@ -212,7 +204,7 @@ LRESULT CZentimDlg::OnTimeChange(WPARAM, LPARAM)
     // a tick aimed at a second boundary that has moved.
     m_zoneClock.Refresh();
     if (m_bFirstPaintDone)
-        ArmClockTimer(DrawClock().millisecond);
+        ArmClockTimer(DrawClock());
     return Default();
 }
 

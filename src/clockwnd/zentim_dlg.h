@@ -6,6 +6,7 @@
 #pragma once
 
 #include "clockwnd/chime_runner.h"
+#include "clockwnd/date_tooltip.h"
 #include "clockwnd/face_presenter.h"
 #include "clockwnd/tray_icon.h"
 #include "face/chime_rule.h"
@@ -33,10 +34,10 @@ public:
     explicit CZentimDlg(CWnd* pParent = nullptr);
     ~CZentimDlg() override;
 
-    // Where DrawClock reads the time: the system clock, or a fixed time in
-    // the tests.
+    // Where DrawClock reads the time: the clock's zone (with none given),
+    // or a fixed time in the tests.
     using TimeSource = std::function<timekeeping::ClockTime()>;
-    void SetTimeSource(TimeSource source) { m_timeSource = std::move(source); }
+    void SetTimeSource(TimeSource source);
     // How the settings operations show their message box, owned by this
     // window: the system's, or a recorder in the tests.
     using MessageBoxShower = std::function<int(HWND owner, const std::string& text,
@@ -107,6 +108,7 @@ private:
     LRESULT OnTimeChange(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
 
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnLButtonUp(UINT nFlags, POINT point);
     void OnLButtonDblClk(UINT nFlags, POINT point);
@@ -133,13 +135,17 @@ private:
     void ShowTrayIcon();
     // The icon's menu: the clock's own, with "Click-through" checked.
     void ShowTrayMenu();
-    // Timer 0 fires just after the second boundary that follows a time
-    // read millisecond milliseconds into its second.
-    void ArmClockTimer(int millisecond);
+    // What the icon's tip says.
+    std::string TrayTip() const;
+    // Timer 0 fires just after the second boundary that follows now, or
+    // the minute boundary on a clock without its second hand.
+    void ArmClockTimer(const timekeeping::ClockTime& now);
     // Starts the chime when one is due at time.
     void CheckKuku(const timekeeping::ClockTime& time);
     // What the last frame showed: the tick's time and the settings.
     clockwnd::FaceContent Content(const timekeeping::ClockTime& time) const;
+    // The date window's text of the time's day.
+    const std::string& DateText(const timekeeping::ClockTime& time) const;
     // One read of zentim.ini, applied when it could be read; tried again
     // from a timer while another program holds it.
     void AttemptLoad();
@@ -176,13 +182,16 @@ private:
     TimeSource m_timeSource;
     // The time of the last frame.
     std::optional<timekeeping::ClockTime> m_lastTime;
+    // The date window's text, and the day it is of.
+    mutable std::optional<std::pair<int, std::string>> m_date;
     MessageBoxShower m_showMessageBox;
     face::ChimeLatch m_kukuLatch;
     face::SoundPlayer m_sound;
     clockwnd::ChimeRunner m_chime{ m_sound };
+    clockwnd::DateTooltip m_tooltip;
     settings::LoadAttempts m_loadAttempts;
-    // Shown while the clock is hidden in the notification area; its tip is
-    // left empty: the icon is only there to bring the clock back.
+    // Shown while the clock is hidden in the notification area or lets
+    // clicks through.
     clockwnd::TrayIcon m_trayIcon;
     // Set while the window moves to a rectangle from the settings file.
     bool m_bPlacingSavedRect = false;

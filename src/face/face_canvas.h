@@ -39,10 +39,11 @@ private:
         FaceStyle style;
         std::string up, down, timeText;
         bool panel;
+        std::string date;
         bool operator==(const DialKey& o) const
         {
             return width == o.width && height == o.height && style == o.style && up == o.up &&
-                   down == o.down && timeText == o.timeText && panel == o.panel;
+                   down == o.down && timeText == o.timeText && panel == o.panel && date == o.date;
         }
     };
 

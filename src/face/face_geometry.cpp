@@ -1,5 +1,6 @@
 #include "face/face_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace face {
@@ -72,6 +73,8 @@ FaceGeometry ComputeFaceGeometry(int width, int height, int hour, int minute, in
     g.upFont = { -(n + 2), n - 2, 300 };
     g.downFont = { -n, n, 400 };
     g.panelFont = { -p, p, 600 };
+    // Never 0, which would ask for the font's default height.
+    g.dateFont = { -std::max(1, Trunc(0.1 * r)), 0, 600 };
 
     g.capDisc = { g.cx - 8, g.cy - 8, g.cx + 8, g.cy + 8 };
     g.capCore = { g.cx - 7, g.cy - 7, g.cx + 8, g.cy + 8 };
@@ -93,6 +96,13 @@ PanelLayout ComputePanelLayout(const FaceGeometry& g, int textWidth, int textHei
     const int x = g.cx - textWidth / 2;
     const int y = g.cy + g.radiusInt / 2;
     return { { x, y }, { x - 2, y - 2, g.cx + textWidth / 2 + 2, y + textHeight + 2 } };
+}
+
+PanelLayout ComputeDateLayout(const FaceGeometry& g, int textWidth, int textHeight)
+{
+    const int x = g.cx + Trunc(0.6 * g.radius) - textWidth / 2;
+    const int y = g.cy - textHeight / 2;
+    return { { x, y }, { x - 2, y - 1, x + textWidth + 2, y + textHeight + 1 } };
 }
 
 Size OffscreenImageSize(int clientWidth, int clientHeight)

@@ -1,6 +1,7 @@
 // Geometry of one clock-face frame, free of any drawing API:
 //   FaceGeometry / ComputeFaceGeometry - centre, radius, marks, hands, fonts;
-//   UpTextOrigin, DownTextOrigin, PanelLayout - where measured texts go;
+//   UpTextOrigin, DownTextOrigin, PanelLayout, ComputeDateLayout - where
+//                                            measured texts go;
 //   OffscreenImageSize - the image a frame is built in.
 // Everything truncates toward zero exactly as the drawing has always done,
 // so that the pixels stay where users know them.
@@ -63,8 +64,8 @@ struct FaceGeometry {
     std::array<ScaleMark, 60> marks;
     Hand hourHand;
     Hand minuteHand;
-    Line secondHand;
-    FontSpec upFont, downFont, panelFont;
+    std::optional<Line> secondHand; // none on a clock without one
+    FontSpec upFont, downFont, panelFont, dateFont;
     Box capDisc; // disc in the hands' colour, drawn with the thin pen
     Box capCore; // region in the background's colour filled over it
 };
@@ -86,6 +87,10 @@ struct PanelLayout {
     Box box;
 };
 PanelLayout ComputePanelLayout(const FaceGeometry& g, int textWidth, int textHeight);
+// The date window, as on a watch: its text centred on the horizontal
+// through the centre, six tenths of the radius towards 3 o'clock, in a box
+// two pixels wider on each side and one higher.
+PanelLayout ComputeDateLayout(const FaceGeometry& g, int textWidth, int textHeight);
 
 struct Size {
     int width, height;

@@ -54,7 +54,7 @@ DrawTools::DrawTools(const FaceGeometry& g, const FaceStyle& style)
       core(CreatePen(PS_SOLID, 1, background)), backgroundBrush(CreateSolidBrush(background)),
       capBrush(CreateSolidBrush(arrows)), panelBrush(CreateSolidBrush(ToColorRef(style.panelBox))),
       up(MakeFont(g.upFont, L"Tahoma")), down(MakeFont(g.downFont, L"Arial")),
-      panel(MakeFont(g.panelFont, L"Tahoma"))
+      panel(MakeFont(g.panelFont, L"Tahoma")), date(MakeFont(g.dateFont, L"Tahoma"))
 {
 }
 
@@ -88,6 +88,18 @@ void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const Dra
         PutText(dc, panel.text, timeText);
         SetBkMode(dc, OPAQUE);
     }
+    if (!texts.date.empty()) {
+        CSelectObject select(dc, tools.date);
+        SetTextColor(dc, tools.panelDigits);
+        const std::wstring date = Widen(texts.date);
+        const SIZE extent = Measure(dc, date);
+        const PanelLayout window = ComputeDateLayout(g, extent.cx, extent.cy);
+        const RECT box{ window.box.left, window.box.top, window.box.right, window.box.bottom };
+        FillRect(dc, &box, tools.panelBrush);
+        SetBkMode(dc, TRANSPARENT);
+        PutText(dc, window.text, date);
+        SetBkMode(dc, OPAQUE);
+    }
     // One pen selection per kind of mark rather than per mark: the marks
     // never cross, and the selections were a third of the frame's time.
     for (const bool major : { false, true }) {
@@ -106,7 +118,8 @@ void RenderHands(HDC dc, const FaceGeometry& g, const DrawTools& tools)
         if (hand->core)
             DrawLine(dc, tools.core, *hand->core);
     }
-    DrawLine(dc, tools.second, g.secondHand);
+    if (g.secondHand)
+        DrawLine(dc, tools.second, *g.secondHand);
     {
         CSelectObject pen(dc, tools.thin);
         CSelectObject brush(dc, tools.capBrush);

@@ -20,6 +20,7 @@ struct FaceTexts {
     const std::string& down;     // below the centre; nothing drawn when empty
     const std::string& timeText; // the digital panel's "HH:MM"
     bool digitalPanel;           // whether the panel is drawn
+    std::string date = {};       // the date window's text; no window when empty
 };
 
 COLORREF ToColorRef(const Rgb& rgb);
@@ -32,7 +33,7 @@ struct DrawTools {
     COLORREF arrows, background, panelDigits;
     CPen thin, scale, hour, minute, second, core;
     CBrush backgroundBrush, capBrush, panelBrush;
-    CFont up, down, panel;
+    CFont up, down, panel, date;
 };
 
 void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const DrawTools& tools);

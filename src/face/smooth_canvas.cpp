@@ -26,11 +26,14 @@ void SmoothCanvas::Draw(const SmoothFaceGeometry& g, const FaceGeometry& classic
                         const FaceTexts& texts, const FaceStyle& style)
 {
     // The texts only matter where they are drawn.
-    const DialKey key{
-        g.width,           g.height,   style,
-        texts.up,          texts.down, texts.digitalPanel ? texts.timeText : std::string(),
-        texts.digitalPanel
-    };
+    const DialKey key{ g.width,
+                       g.height,
+                       style,
+                       texts.up,
+                       texts.down,
+                       texts.digitalPanel ? texts.timeText : std::string(),
+                       texts.digitalPanel,
+                       texts.date };
     if (!m_dialKey || !(*m_dialKey == key)) {
         DrawDial(g, classic, texts, style);
         m_dialKey = key;
@@ -63,6 +66,14 @@ void SmoothCanvas::DrawDial(const SmoothFaceGeometry& g, const FaceGeometry& cla
                  panel.box.right + offset.dx, panel.box.bottom + offset.dy,
                  { style.panelBox, 1, Blend::Atop });
         BlendText(m_dial, digits, panel.text, offset, style.panelDigits);
+    }
+    if (!texts.date.empty()) {
+        const TextMask date = RenderTextMask(texts.date, classic.dateFont, L"Tahoma");
+        const PanelLayout window = ComputeDateLayout(classic, date.width, date.height);
+        FillRect(m_dial, window.box.left + offset.dx, window.box.top + offset.dy,
+                 window.box.right + offset.dx, window.box.bottom + offset.dy,
+                 { style.panelBox, 1, Blend::Atop });
+        BlendText(m_dial, date, window.text, offset, style.panelDigits);
     }
 }
 

@@ -89,9 +89,9 @@ void RenderSmoothHands(PixelImage& image, const SmoothFaceGeometry& g, const Fac
 {
     DrawHand(image, g.hourHand, style);
     DrawHand(image, g.minuteHand, style);
-    const Segment& second = g.secondHand;
-    StrokeSegment(image, second.from, second.to, second.width, LineEnd::Round,
-                  { style.secondArrow, 1, Blend::Atop });
+    if (const std::optional<Segment>& second = g.secondHand)
+        StrokeSegment(image, second->from, second->to, second->width, LineEnd::Round,
+                      { style.secondArrow, 1, Blend::Atop });
     FillEllipse(image, g.centre, g.capRadius, g.capRadius, { style.arrows, 1, Blend::Atop });
     FillEllipse(image, g.centre, g.capCoreRadius, g.capCoreRadius,
                 { style.background, 1, Blend::Atop });

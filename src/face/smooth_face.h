@@ -38,7 +38,7 @@ struct SmoothFaceGeometry {
     double radius;                 // R: where the marks end, the second hand's length
     std::array<Segment, 60> marks; // flat ended, from 12 o'clock clockwise
     SmoothHand hourHand, minuteHand;
-    Segment secondHand; // round ended, in the second hand's colour
+    std::optional<Segment> secondHand; // round ended, in its colour; none on a clock without one
     // The centre cap: a disc in the arrows' colour and one in the
     // background's over it, leaving a thin ring.
     double capRadius, capCoreRadius;

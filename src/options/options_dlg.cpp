@@ -8,6 +8,7 @@
 #include "options/folder_above.h"
 #include "settings/settings_text.h"
 #include "settings/system_start.h"
+#include "time/windows_zones.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -91,6 +92,11 @@ BOOL COptions::OnInitDialog()
     CheckDlgButton(m_hWnd, IDC_CHECK_CLICK_THROUGH,
                    clock.m_bClickThrough ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
+    CheckDlgButton(m_hWnd, IDC_CHECK_DATE_WINDOW,
+                   clock.m_bDateWindow ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_CHECK_SECOND_HAND,
+                   clock.m_bSecondHand ? BST_CHECKED : BST_UNCHECKED);
+    FillTimeZones();
     ShowStartedWithSystem();
     // The focus goes to the first tab stop, Apply.
     return TRUE;
@@ -121,10 +127,15 @@ void COptions::OnBnClickedButtonApply()
         std::clamp(settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_OPACITY)),
                    settings::ClockSettings::kMinOpacity, settings::ClockSettings::kMaxOpacity);
     SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
+    clock.m_bDateWindow = IsDlgButtonChecked(m_hWnd, IDC_CHECK_DATE_WINDOW) == BST_CHECKED;
+    clock.m_bSecondHand = IsDlgButtonChecked(m_hWnd, IDC_CHECK_SECOND_HAND) == BST_CHECKED;
+    const LRESULT zone = SendDlgItemMessageW(m_hWnd, IDC_COMBO_TIME_ZONE, CB_GETCURSEL, 0, 0);
+    if (zone >= 0 && static_cast<std::size_t>(zone) < m_zoneKeys.size())
+        clock.m_strTimeZone = m_zoneKeys[static_cast<std::size_t>(zone)];
     m_pTarget->ApplySettings(clock);
 
     const bool startWithSystem = IsDlgButtonChecked(m_hWnd, IDC_CHECK_LOAD_AT_START) == BST_CHECKED;
-    if (startWithSystem != settings::IsStartedWithSystem() &&
+    if (startWithSystem != settings::IsStartedWithSystem(m_pTarget->SettingsFolder()) &&
         !settings::SetStartedWithSystem(startWithSystem, m_pTarget->SettingsFolder())) {
         m_pTarget->ShowMessageBox(m_hWnd, "Can`t change Load at system start!\n", "Options",
                                   MB_OK | MB_ICONERROR);
@@ -132,10 +143,36 @@ void COptions::OnBnClickedButtonApply()
     }
 }
 
+void COptions::FillTimeZones()
+{
+    wchar_t local[64] = L"";
+    LoadStringW(GetModuleHandleW(nullptr), IDS_LOCAL_TIME, local, 64);
+    m_zoneKeys = { std::string() };
+    std::vector<std::string> names = { Narrow(local) };
+    for (const timekeeping::ZoneEntry& zone : timekeeping::KnownZones()) {
+        m_zoneKeys.push_back(zone.key);
+        names.push_back(zone.display);
+    }
+    // A name Windows does not know stays what the clock keeps, unless the
+    // user picks another.
+    const std::string& chosen = m_settings.m_strTimeZone;
+    auto selected = std::find(m_zoneKeys.begin(), m_zoneKeys.end(), chosen);
+    if (selected == m_zoneKeys.end()) {
+        m_zoneKeys.push_back(chosen);
+        names.push_back(chosen);
+        selected = m_zoneKeys.end() - 1;
+    }
+    const HWND list = GetDlgItem(m_hWnd, IDC_COMBO_TIME_ZONE);
+    for (const std::string& name : names)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected - m_zoneKeys.begin()), 0);
+}
+
 void COptions::ShowStartedWithSystem()
 {
     CheckDlgButton(m_hWnd, IDC_CHECK_LOAD_AT_START,
-                   settings::IsStartedWithSystem() ? BST_CHECKED : BST_UNCHECKED);
+                   settings::IsStartedWithSystem(m_pTarget->SettingsFolder()) ? BST_CHECKED
+                                                                              : BST_UNCHECKED);
 }
 
 face::Rgb* COptions::ColorOfButton(int id)

@@ -6,11 +6,14 @@
 #pragma once
 
 #include "face/sound_player.h"
-#include "options/options_target.h"
 #include "framework/button.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "options/options_target.h"
 #include "res/resource.h"
+
+#include <string>
+#include <vector>
 
 class COptions : public CDialog {
 public:
@@ -51,11 +54,15 @@ private:
     // The colour a colour button chooses and shows, or null for another
     // control.
     face::Rgb* ColorOfButton(int id);
+    // "Local time", then every zone Windows knows, the clock's selected.
+    void FillTimeZones();
 
     face::SoundPlayer m_sound;
     // The settings as the dialog last took them from its boxes, and the
     // colours as chosen here; the clock takes them at Apply.
     settings::ClockSettings m_settings;
+    // The key names of the time-zone list's items; "" for "Local time".
+    std::vector<std::string> m_zoneKeys;
     // The colour dialog's custom colours, kept while the program runs.
     static COLORREF s_customColors[16];
 };

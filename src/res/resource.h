@@ -38,6 +38,9 @@
 #define IDC_CHECK_SMOOTH_FACE 1022
 #define IDC_CHECK_CLICK_THROUGH 1023
 #define IDC_EDIT_OPACITY 1024
+#define IDC_CHECK_DATE_WINDOW 1025
+#define IDC_CHECK_SECOND_HAND 1026
+#define IDC_COMBO_TIME_ZONE 1027
 
 // Popup menu commands
 #define ID_MENU_OPTIONS 32771
@@ -52,6 +55,7 @@
 
 // Strings
 #define IDS_CLICK_THROUGH 200
+#define IDS_LOCAL_TIME 201
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -20,6 +20,9 @@ struct ClockSettings {
     bool m_bSmoothFace = false;   // anti-aliased, with a soft round edge
     int m_nOpacity = kMaxOpacity; // percent, kMinOpacity..kMaxOpacity
     bool m_bClickThrough = false; // clicks pass to the window below
+    bool m_bDateWindow = false;   // the weekday and the day on the dial
+    std::string m_strTimeZone;    // a zone's key name; "" for the machine's
+    bool m_bSecondHand = true;    // without it the face changes once a minute
 
     static constexpr int kMinOpacity = 20;
     static constexpr int kMaxOpacity = 100;
@@ -31,7 +34,8 @@ struct ClockSettings {
                m_strDownStr == o.m_strDownStr && m_nDigitalPanel == o.m_nDigitalPanel &&
                m_style == o.m_style && m_bAlwaysOnTop == o.m_bAlwaysOnTop &&
                m_bSmoothFace == o.m_bSmoothFace && m_nOpacity == o.m_nOpacity &&
-               m_bClickThrough == o.m_bClickThrough;
+               m_bClickThrough == o.m_bClickThrough && m_bDateWindow == o.m_bDateWindow &&
+               m_strTimeZone == o.m_strTimeZone && m_bSecondHand == o.m_bSecondHand;
     }
 };
 

@@ -25,5 +25,8 @@ constexpr char kAlwaysOnTopKey[] = "always_on_top";
 constexpr char kSmoothFaceKey[] = "smooth_face";
 constexpr char kOpacityKey[] = "opacity";
 constexpr char kClickThroughKey[] = "click_through";
+constexpr char kDateWindowKey[] = "date_window";
+constexpr char kTimeZoneKey[] = "time_zone";
+constexpr char kSecondHandKey[] = "second_hand";
 
 } // namespace settings

@@ -98,6 +98,9 @@ std::vector<KeyWrite> KeyWrites(const ClockSettings& v, const ScreenRect& window
         { kOptionsSection, kOpacityKey, std::to_string(v.m_nOpacity), "Can`t write Opacity!" },
         { kOptionsSection, kClickThroughKey, v.m_bClickThrough ? "1" : "0",
           "Can`t write ClickThrough!" },
+        { kOptionsSection, kDateWindowKey, v.m_bDateWindow ? "1" : "0", "Can`t write DateWindow!" },
+        { kOptionsSection, kTimeZoneKey, Quoted(v.m_strTimeZone), "Can`t write TimeZone!" },
+        { kOptionsSection, kSecondHandKey, v.m_bSecondHand ? "1" : "0", "Can`t write SecondHand!" },
     };
 }
 
@@ -137,6 +140,9 @@ Loaded Load(const Store& store)
     v.m_nOpacity = std::clamp(ReadNumberOr(store, kOpacityKey, ClockSettings::kMaxOpacity),
                               ClockSettings::kMinOpacity, ClockSettings::kMaxOpacity);
     v.m_bClickThrough = ReadNumberOr(store, kClickThroughKey, 0) != 0;
+    v.m_bDateWindow = ReadNumberOr(store, kDateWindowKey, 0) != 0;
+    v.m_strTimeZone = store.Read(kOptionsSection, kTimeZoneKey).value_or(std::string());
+    v.m_bSecondHand = ReadNumberOr(store, kSecondHandKey, 1) != 0;
     return loaded;
 }
 

@@ -11,7 +11,6 @@ namespace settings {
 namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kValueName[] = L"Zentim";
 
 // An open registry key, closed with its owner.
 class RunKey {
@@ -50,14 +49,15 @@ std::string ProgramPath()
 
 } // namespace
 
-bool IsStartedWithSystem()
+bool IsStartedWithSystem(const std::string& folder)
 {
     const RunKey key(KEY_QUERY_VALUE);
+    const std::wstring name = Widen(RunValueName(folder, ProgramPath()));
     wchar_t command[4096] = L"";
     DWORD size = sizeof command - sizeof(wchar_t);
     DWORD type = 0;
     if (key == nullptr ||
-        RegQueryValueExW(key, kValueName, nullptr, &type, reinterpret_cast<BYTE*>(command),
+        RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(command),
                          &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return false;
@@ -70,13 +70,14 @@ bool SetStartedWithSystem(bool start, const std::string& folder)
     const RunKey key(KEY_SET_VALUE);
     if (key == nullptr)
         return false;
+    const std::wstring name = Widen(RunValueName(folder, ProgramPath()));
     if (!start) {
-        const LSTATUS status = RegDeleteValueW(key, kValueName);
+        const LSTATUS status = RegDeleteValueW(key, name.c_str());
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
     const std::wstring command = Widen(StartCommand(ProgramPath(), folder));
     return RegSetValueExW(
-               key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+               key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
                static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 

@@ -117,6 +117,13 @@ std::string MachineZoneKey()
     return Narrow(zone.TimeZoneKeyName);
 }
 
+std::string ZoneDisplayName(const std::string& key)
+{
+    const RegistryKey zone(HKEY_LOCAL_MACHINE, std::wstring(kZonesKey) + L"\\" + Widen(key));
+    const std::wstring display = ReadText(zone, L"Display");
+    return display.empty() ? key : Narrow(display);
+}
+
 ZoneNames NamesOfZone(const std::string& key)
 {
     const RegistryKey zone(HKEY_LOCAL_MACHINE, std::wstring(kZonesKey) + L"\\" + Widen(key));

@@ -28,6 +28,9 @@ std::optional<ZoneRules> RulesOfZone(const std::string& key, int firstYear, int 
 // "" when the system names none.
 std::string MachineZoneKey();
 
+// "(UTC+09:00) Osaka, Sapporo, Tokyo"; the key name when it has none.
+std::string ZoneDisplayName(const std::string& key);
+
 struct ZoneNames {
     std::string standard, daylight;
 };

@@ -56,10 +56,10 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
     // clang-format on
     for (const auto& [time, ends] : hands) {
         const face::FaceGeometry h = face::ComputeFaceGeometry(200, 200, time[0], time[1], time[2]);
-        EXPECT_EQ((std::vector<Point>{ h.hourHand.line.to, h.hourHand.core->to,
-                                       h.minuteHand.line.to, h.minuteHand.core->to,
-                                       h.secondHand.to }),
-                  ends)
+        EXPECT_EQ(
+            (std::vector<Point>{ h.hourHand.line.to, h.hourHand.core->to, h.minuteHand.line.to,
+                                 h.minuteHand.core->to, h.secondHand->to }),
+            ends)
             << time[0] << ":" << time[1] << ":" << time[2];
     }
     // Odd text widths halve toward zero.
@@ -70,6 +70,26 @@ TEST(FaceGeometry, MarksHandsTextsAndCapAt200x200)
     EXPECT_EQ(panel.box, (Box{ 78, 145, 122, 168 }));
     EXPECT_EQ(g.capDisc, (Box{ 92, 92, 108, 108 }));
     EXPECT_EQ(g.capCore, (Box{ 93, 93, 108, 108 }));
+}
+
+// The date window sits on the horizontal through the centre, six tenths of
+// the radius towards 3 o'clock, in a font a tenth of the radius high, at
+// every size.
+TEST(FaceGeometry, DateWindowBetweenTheCentreAndThreeOClock)
+{
+    // clang-format off
+    const struct { int size; int textWidth, textHeight; Box box; int fontHeight; } cases[] = {
+        { 200, 30, 10, { 140, 94, 174, 106 }, -9 },
+        { 240, 36, 12, { 168, 113, 208, 127 }, -11 },
+        { 800, 100, 40, { 576, 379, 680, 421 }, -38 },
+        { 40, 10, 4, { 24, 17, 38, 23 }, -1 },
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const face::FaceGeometry g = face::ComputeFaceGeometry(c.size, c.size, 3, 0, 0);
+        EXPECT_EQ(face::ComputeDateLayout(g, c.textWidth, c.textHeight).box, c.box) << c.size;
+        EXPECT_EQ(g.dateFont.height, c.fontHeight) << c.size;
+    }
 }
 
 // The twelve long marks take the scale width, the other marks 1 pixel; each

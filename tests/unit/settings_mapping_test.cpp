@@ -25,7 +25,7 @@ const char kStyleKeys[] =
     "color_background=\"0,0,0\"\ncolor_arrows=\"255,255,255\"\ncolor_second_arrow=\"255,0,0\"\n"
     "color_digital_bkgrd=\"153,102,10\"\ncolor_digital_digits=\"255,102,51\"\nhour_arrow_width=5\n"
     "minute_arrow_width=3\nscale_points_width=3\nalways_on_top=1\nsmooth_face=0\nopacity=100\n"
-    "click_through=0\n";
+    "click_through=0\ndate_window=0\ntime_zone=\"\"\nsecond_hand=1\n";
 const ClockSettings kExampleSettings{ 30, "D:\\Sounds\\kuku.wav", 3, "Office", "Quartz", 1 };
 const ScreenRect kExampleWindow{ 100, 200, 340, 440 };
 
@@ -89,7 +89,8 @@ TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
               "Can`t write Kuku_flash_count!\nCan`t write UpString text!\n"
               "Can`t write BottomString text!\nCan`t write DigitalPanel!\nCan`t write Colors!\n"
               "Can`t write Widths!\nCan`t write AlwaysOnTop!\nCan`t write SmoothFace!\n"
-              "Can`t write Opacity!\nCan`t write ClickThrough!\n");
+              "Can`t write Opacity!\nCan`t write ClickThrough!\nCan`t write DateWindow!\n"
+              "Can`t write TimeZone!\nCan`t write SecondHand!\n");
 }
 
 // Colours in either form, widths brought into 1..30, opacity into 20..100,
@@ -127,7 +128,9 @@ TEST(SettingsMapping, WhatIsSavedLoadsBackUnchanged)
     values.m_style = { { 1, 2, 3 },    { 4, 5, 6 },    { 7, 8, 9 },
                        { 10, 11, 12 }, { 13, 14, 15 }, { 30, 1, 2 } };
     values.m_bAlwaysOnTop = false;
-    values.m_bSmoothFace = values.m_bClickThrough = true;
+    values.m_bSmoothFace = values.m_bClickThrough = values.m_bDateWindow = true;
+    values.m_bSecondHand = false;
+    values.m_strTimeZone = "Tokyo Standard Time";
     values.m_nOpacity = 37;
     IniDocument store;
     settings::Save(store, values, kExampleWindow);

@@ -43,6 +43,22 @@ TEST(SettingsText, StartCommandAndItsArguments)
         EXPECT_EQ(settings::AfterProgramName(line), arguments) << line;
 }
 
+// The program's own folder keeps the value a single clock always had; any
+// other folder has one of its own.
+TEST(SettingsText, RunValueNameForAFolder)
+{
+    const char* program = R"(C:\Apps\Zentim\zentim.exe)";
+    // clang-format off
+    const std::pair<const char*, const char*> folders[] = {
+        { R"(C:\Apps\Zentim)", "Zentim" }, { R"(c:\apps\zentim\)", "Zentim" },
+        { R"(D:\Clocks\Tokyo)", R"(Zentim (D:\Clocks\Tokyo))" },
+        { R"(C:\Apps)", R"(Zentim (C:\Apps))" },
+    };
+    // clang-format on
+    for (const auto& [folder, name] : folders)
+        EXPECT_EQ(settings::RunValueName(folder, program), name) << folder;
+}
+
 // The sound's file dialog opens beside the documents folder.
 TEST(SettingsText, FolderAbove)
 {

@@ -3,14 +3,7 @@
 #include "support.h"
 
 #include "framework/gdi.h"
-#include "framework/text.h"
 #include "res/resource.h"
-#include "time/windows_zones.h"
-#include "time/zone_clock.h"
-
-#include <algorithm>
-
-#include <time.h>
 
 namespace {
 
@@ -186,72 +179,6 @@ TEST_F(ClockWindow, PaintsShowTheKeptFaceAndOnlyTimerZeroDrawsANewOne)
         EXPECT_EQ(m_timeReads, before);
     });
     EXPECT_EQ(m_clock.Settings().m_nKukuType, 30);
-}
-
-// The clock's time is the system's, in the zone Windows keeps, not the C
-// runtime's, which follows a TZ variable some shells set for every program
-// (and reads the zone once per process).
-TEST(ZoneClockReading, IsTheSystemsLocalTimeWhateverTZSays)
-{
-    _putenv("TZ=XYZ-3:17");
-    _tzset();
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        SYSTEMTIME before, after;
-        GetLocalTime(&before);
-        const timekeeping::ClockTime now = timekeeping::ZoneClock().Now();
-        GetLocalTime(&after);
-        if (before.wSecond != after.wSecond)
-            continue;
-        const __time64_t seconds = now.seconds;
-        const tm* crt = _localtime64(&seconds);
-        ASSERT_NE(crt, nullptr);
-        EXPECT_NE(crt->tm_min, now.minute) << "the TZ variable took no effect";
-        EXPECT_TRUE(now.valid);
-        EXPECT_EQ((std::vector<int>{ now.year, now.month, now.day, now.weekday, now.hour,
-                                     now.minute, now.second }),
-                  (std::vector<int>{ before.wYear, before.wMonth, before.wDay, before.wDayOfWeek,
-                                     before.wHour, before.wMinute, before.wSecond }));
-        break;
-    }
-    _putenv("TZ=");
-    _tzset();
-}
-
-// A zone Windows knows by its key name is listed by its display name, and
-// its time agrees with the system's own conversion under that year's rule,
-// across both of its changes; a name Windows does not know is refused.
-TEST(ZoneClockReading, FollowsAZoneWindowsKnowsAsTheSystemConvertsIt)
-{
-    const std::vector<timekeeping::ZoneEntry> zones = timekeeping::KnownZones();
-    const auto tokyo = std::find_if(zones.begin(), zones.end(), [](const auto& zone) {
-        return zone.key == "Tokyo Standard Time";
-    });
-    ASSERT_NE(tokyo, zones.end());
-    EXPECT_EQ(tokyo->display, "(UTC+09:00) Osaka, Sapporo, Tokyo");
-    timekeeping::ZoneClock clock;
-    EXPECT_FALSE(clock.SetZone("Nowhere Standard Time"));
-    EXPECT_EQ(clock.Zone(), "");
-    for (const char* key : { "Tokyo Standard Time", "W. Europe Standard Time",
-                             "AUS Eastern Standard Time", "Newfoundland Standard Time" }) {
-        ASSERT_TRUE(clock.SetZone(key)) << key;
-        DYNAMIC_TIME_ZONE_INFORMATION zone{};
-        lstrcpynW(zone.TimeZoneKeyName, Widen(key).c_str(), 128);
-        TIME_ZONE_INFORMATION rule{};
-        ASSERT_TRUE(GetTimeZoneInformationForYear(2026, &zone, &rule));
-        // Every six hours of 2026.
-        for (std::int64_t utc = 1767225600; utc < 1798761600; utc += 6 * 3600) {
-            const timekeeping::ClockTime mine = clock.At(utc * 1000);
-            FILETIME ft{};
-            const long long steps = (utc * 1000 + 11644473600000LL) * 10000;
-            ft.dwLowDateTime = DWORD(steps), ft.dwHighDateTime = DWORD(steps >> 32);
-            SYSTEMTIME u, local;
-            FileTimeToSystemTime(&ft, &u);
-            SystemTimeToTzSpecificLocalTime(&rule, &u, &local);
-            ASSERT_EQ((std::vector<int>{ mine.day, mine.hour, mine.minute }),
-                      (std::vector<int>{ local.wDay, local.wHour, local.wMinute }))
-                << key << " at " << utc;
-        }
-    }
 }
 
 } // namespace

@@ -24,12 +24,14 @@ public:
         m_bits = static_cast<const DWORD*>(bits);
         m_select.emplace(m_dc, m_bitmap);
     }
-    // The face at h:m:s with the texts, the panel's "HH:MM" and the panel.
+    // The face at h:m:s with the texts, the panel's "HH:MM", the panel and
+    // the date window.
     void Render(int h, int m, int s, const std::string& up, const std::string& down, bool panel,
-                const face::FaceStyle& style = {})
+                const face::FaceStyle& style = {}, const std::string& date = {})
     {
         face::RenderFace(m_dc, face::ComputeFaceGeometry(200, 200, h, m, s, style.widths),
-                         { up, down, face::FormatTimeText({ 0, true, h, m, s, 0 }), panel }, style);
+                         { up, down, face::FormatTimeText({ 0, true, h, m, s, 0 }), panel, date },
+                         style);
     }
     HDC Dc() const { return m_dc; }
     COLORREF At(int x, int y) const
@@ -93,12 +95,15 @@ TEST(FaceRender, ColoursWidthsTextsAndPanelOfAStyle)
     EXPECT_EQ(frame.At(140, 94), background) << "beside the hour hand";
     EXPECT_EQ(frame.At(140, 100), background) << "the hour hand's core line";
     for (const bool set : { true, false }) {
-        frame.Render(10, 8, 20, set ? "Office" : "", set ? "Quartz" : "", set, style);
+        frame.Render(10, 8, 20, set ? "Office" : "", set ? "Quartz" : "", set, style,
+                     set ? "Mon 7" : "");
         EXPECT_FALSE(frame.Shows({ 78, 40, 123, 53 }, arrows)) << "above the up text";
         EXPECT_EQ(frame.Shows({ 78, 53, 123, 72 }, arrows), set) << "up text";
         EXPECT_EQ(frame.Shows({ 78, 115, 123, 145 }, arrows), set) << "down text";
         EXPECT_EQ(frame.At(100, 146), set ? RGB(10, 20, 30) : background) << "panel box";
         EXPECT_EQ(frame.Shows({ 70, 147, 131, 168 }, RGB(250, 250, 0)), set) << "digits";
+        EXPECT_EQ(frame.At(141, 100), set ? RGB(10, 20, 30) : background) << "date window";
+        EXPECT_EQ(frame.Shows({ 145, 94, 172, 106 }, RGB(250, 250, 0)), set) << "the date";
     }
 }
 

@@ -2,6 +2,7 @@
 // and driven from inside the dialog's own modal loop.
 #include "support.h"
 
+#include "clockwnd/settings_folder.h"
 #include "framework/text.h"
 #include "options/options_dlg.h"
 
@@ -67,10 +68,14 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
         EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
         EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
         EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
-        const int boxes[] = { IDC_EDIT_KUKU_TYPE,          IDC_EDIT_KUKU_SOUND,
-                              IDC_EDIT_KUKU_FLASH_COUNT,   IDC_EDIT_UP_STR,
-                              IDC_EDIT_DOWN_STR,           IDC_EDIT_HOUR_ARROW_WIDTH,
-                              IDC_EDIT_MINUTE_ARROW_WIDTH, IDC_EDIT_SCALE_POINTS_WIDTH,
+        const int boxes[] = { IDC_EDIT_KUKU_TYPE,
+                              IDC_EDIT_KUKU_SOUND,
+                              IDC_EDIT_KUKU_FLASH_COUNT,
+                              IDC_EDIT_UP_STR,
+                              IDC_EDIT_DOWN_STR,
+                              IDC_EDIT_HOUR_ARROW_WIDTH,
+                              IDC_EDIT_MINUTE_ARROW_WIDTH,
+                              IDC_EDIT_SCALE_POINTS_WIDTH,
                               IDC_EDIT_OPACITY };
         const auto shown = [&] {
             std::string texts;
@@ -176,34 +181,35 @@ TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
 
 // "Always on top" takes the clock out of the topmost band and back; "Load
 // at system start" adds the value of the current user's Run key that starts
-// this program on the clock's folder, and takes it away.
+// this program on the clock's folder, and takes it away. Two clocks on two
+// folders have a value each.
 TEST_F(OptionsDialog, CheckBoxesSetTopmostAndTheStartWithTheSystem)
 {
-    const auto runValue = [] {
-        char value[1024] = "";
-        DWORD size = sizeof value;
-        RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                     "Zentim", RRF_RT_REG_SZ, nullptr, value, &size);
-        return std::string(value);
-    };
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    CreateDirectoryA(Path("second").c_str(), nullptr);
+    const std::string folders[] = { Path("second"), Path("") };
     for (const bool first : { true, false }) {
-        Run([&] {
-            OpenInRun([&](HWND dlg) {
-                EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_CHECK_ALWAYS_ON_TOP), UINT(first));
-                EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_CHECK_LOAD_AT_START), UINT(!first));
-                CheckDlgButton(dlg, IDC_CHECK_ALWAYS_ON_TOP, !first);
-                CheckDlgButton(dlg, IDC_CHECK_LOAD_AT_START, first);
-                Click(dlg, IDC_BUTTON_APPLY);
+        for (const std::string& folder : folders) {
+            m_clock.m_strSettingsFolder = folder;
+            Change([&](settings::ClockSettings& values) { values.m_bAlwaysOnTop = first; });
+            Run([&] {
+                OpenInRun([&](HWND dlg) {
+                    EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_CHECK_ALWAYS_ON_TOP), UINT(first));
+                    EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_CHECK_LOAD_AT_START), UINT(!first));
+                    CheckDlgButton(dlg, IDC_CHECK_ALWAYS_ON_TOP, !first);
+                    CheckDlgButton(dlg, IDC_CHECK_LOAD_AT_START, first);
+                    Click(dlg, IDC_BUTTON_APPLY);
+                });
+                // Windows changes it at Apply; Wine, while the clock owns the
+                // open dialog, only makes the dialog topmost.
+                EXPECT_EQ((GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+                          !first);
             });
-            // Windows changes it at Apply; Wine, while the clock owns the
-            // open dialog, only makes the dialog topmost.
-            EXPECT_EQ((GetWindowLongA(m_clock.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, !first);
-        });
-        EXPECT_EQ(runValue(),
-                  first ? "\"" + std::string(program) + "\" \"" + m_clock.m_strSettingsFolder + "\""
-                        : "");
+        }
+        for (const std::string& folder : folders)
+            EXPECT_EQ(RunValue(folder), first ? "\"" + ProgramPath() + "\" \"" +
+                                                    clockwnd::SettingsFolder(folder) + "\""
+                                              : "")
+                << folder;
     }
 }
 

@@ -18,7 +18,8 @@ const char kStyleKeys[] = "color_background=\"0,0,0\"\r\ncolor_arrows=\"255,255,
                           "color_second_arrow=\"255,0,0\"\r\ncolor_digital_bkgrd=\"153,102,10\"\r\n"
                           "color_digital_digits=\"255,102,51\"\r\nhour_arrow_width=5\r\n"
                           "minute_arrow_width=3\r\nscale_points_width=3\r\nalways_on_top=1\r\n"
-                          "smooth_face=0\r\nopacity=100\r\nclick_through=0\r\n";
+                          "smooth_face=0\r\nopacity=100\r\nclick_through=0\r\n"
+                          "date_window=0\r\ntime_zone=\"\"\r\nsecond_hand=1\r\n";
 
 class SettingsFile : public wintest::ClockTest {
 protected:
@@ -180,11 +181,8 @@ TEST_F(SettingsFile, FoldersOutsideTheAnsiCodePageWork)
             EXPECT_NE(Read(folder + "\\zentim.ini").find("kuku_type=0"), std::string::npos);
         }
         ASSERT_TRUE(settings::SetStartedWithSystem(true, Path(folder)));
-        wchar_t value[1024] = L"";
-        DWORD size = sizeof value;
-        RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                     L"Zentim", RRF_RT_REG_SZ, nullptr, value, &size);
-        EXPECT_NE(Narrow(value).find("\"" + Path(folder) + "\""), std::string::npos);
+        EXPECT_NE(wintest::RunValue(Path(folder)).find("\"" + Path(folder) + "\""),
+                  std::string::npos);
         settings::SetStartedWithSystem(false, Path(folder));
     }
 }

@@ -5,6 +5,7 @@
 #include "framework/text.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
+#include "settings/start_command.h"
 
 #include <filesystem>
 #include <map>
@@ -119,6 +120,23 @@ RECT WindowRect(HWND wnd)
     RECT rect{};
     GetWindowRect(wnd, &rect);
     return rect;
+}
+
+std::string RunValue(const std::string& folder)
+{
+    wchar_t value[1024] = L"";
+    DWORD size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                 Widen(settings::RunValueName(folder, ProgramPath())).c_str(), RRF_RT_REG_SZ,
+                 nullptr, value, &size);
+    return Narrow(value);
+}
+
+std::string ProgramPath()
+{
+    wchar_t program[MAX_PATH];
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    return Narrow(program);
 }
 
 ClockTest::ClockTest()

@@ -57,6 +57,9 @@ int TrayIcons();
 bool IsSameArea(HRGN a, HRGN b);
 bool IsClippedToClockEllipse(HWND wnd);
 RECT WindowRect(HWND wnd);
+// The current user's Run value that starts a clock on folder; "" for none.
+std::string RunValue(const std::string& folder);
+std::string ProgramPath();
 
 // A clock window run as the program runs it, in a scratch folder, its
 // message boxes recorded.
