@@ -14,7 +14,9 @@
 //            and the queue run empty after it, which is when Wine puts the
 //            window's pixels on the X screen.
 // Each figure is the median over batches of the time per frame in the batch.
-// Arguments: --quick for fewer batches.
+// Arguments: --quick for fewer batches; or --smooth-frame SIZE FILE, which
+// writes one smooth frame (premultiplied RGBA, as a PAM file) for the
+// README's pictures of it over a wallpaper.
 #include "support.h"
 
 #include "face/face_canvas.h"
@@ -27,6 +29,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -167,6 +171,32 @@ void BenchSmooth(int batches)
     }
 }
 
+// The smooth face with texts, panel and date at 10:08:36, as the program
+// draws it, its colours premultiplied by its alpha.
+void WriteSmoothFrame(int size, const char* file)
+{
+    const timekeeping::ClockTime t{ 0, true, 10, 8, 36, 0 };
+    face::SmoothCanvas canvas;
+    canvas.Draw(face::ComputeSmoothFaceGeometry(size, size, t.hour, t.minute, t.second),
+                face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second),
+                { "Zentim", "Quartz", face::FormatTimeText(t), true, "Mon 7" }, {});
+    const face::PixelImage& frame = canvas.Frame();
+    FILE* out = std::fopen(file, "wb");
+    if (out == nullptr)
+        return;
+    std::fprintf(out, "P7\nWIDTH %d\nHEIGHT %d\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n",
+                 frame.Width(), frame.Height());
+    for (int i = 0; i < frame.Width() * frame.Height(); ++i) {
+        const std::uint32_t p = frame.Pixels()[i];
+        const unsigned char rgba[4] = { static_cast<unsigned char>(p >> 16),
+                                        static_cast<unsigned char>(p >> 8),
+                                        static_cast<unsigned char>(p),
+                                        static_cast<unsigned char>(p >> 24) };
+        std::fwrite(rgba, 1, 4, out);
+    }
+    std::fclose(out);
+}
+
 void RunQueueEmpty()
 {
     MSG msg;
@@ -201,6 +231,10 @@ void BenchWindow(int batches)
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "--smooth-frame") == 0) {
+        WriteSmoothFrame(std::atoi(argv[2]), argv[3]);
+        return 0;
+    }
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     InitCommonControls();
     std::printf("{\"what\": \"build\", \"pointer_bits\": %d}\n",

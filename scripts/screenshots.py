@@ -1,11 +1,16 @@
 """Makes the README's pictures of the 32-bit program under Wine: the clock in
-its classic scheme and in another, and the clock and its options dialog at
-96 dpi and at 144 dpi (the Windows setting HKCU\\Control Panel\\Desktop\\
-LogPixels), each dpi in a Wine prefix of its own. Run through
+its classic scheme and in another, the classic and the smooth face and the
+options dialog at 96 dpi and at 144 dpi (the Windows setting
+HKCU\\Control Panel\\Desktop\\LogPixels), each dpi in a Wine prefix of its
+own; a world clock of two clocks; and the smooth face's own frame blended
+over a light and a dark wallpaper, as Windows would show it. Run through
 scripts/screenshots, after scripts/build."""
 
+import subprocess
 import tempfile
 from pathlib import Path
+
+from PIL import Image
 
 from wine_desktop import BUILD, Clock, Desktop, poll
 
@@ -43,7 +48,13 @@ def shoot(dpi, workdir):
         side = 240 * dpi // 96
         clock = start(desktop, workdir, settings(60, 60, side), (60, 60, side, side))
         clock.face().save(DOCS / f"clock-{dpi}dpi.png")
+        smooth = workdir / "smooth"
+        smooth.mkdir()
+        start(desktop, smooth, settings(60 + side + 20, 60, side, "smooth_face=1\n"),
+              (60 + side + 20, 60, side, side)).face().save(DOCS / f"clock-smooth-{dpi}dpi.png")
         if dpi == 96:
+            world_clock(desktop, workdir)
+            blended(desktop, workdir)
             other = workdir / "other"
             other.mkdir()
             start(desktop, other, settings(400, 60, side, OTHER_SCHEME), (400, 60, side, side),
@@ -64,12 +75,47 @@ def shoot(dpi, workdir):
         desktop.close()
 
 
+def world_clock(desktop, workdir):
+    """The clock of the machine's zone beside one in Tokyo's, both with the date."""
+    clocks = []
+    for name, x, zone in (("Local", 60, ""), ("Tokyo", 320, 'time_zone="Tokyo Standard Time"\n')):
+        folder = workdir / name
+        folder.mkdir()
+        ini = settings(x, 400, 240, f"date_window=1\n{zone}").replace('"Zentim"', f'"{name}"')
+        clocks.append(start(desktop, folder, ini, (x, 400, 240, 240)))
+    desktop.screenshot(50, 390, 520, 260).save(DOCS / "world-clock.png")
+    for clock in clocks:
+        clock.kill()
+
+
+def blended(desktop, workdir):
+    """The program's own smooth frame (zentim_bench.exe --smooth-frame),
+    premultiplied, over a light and a dark wallpaper: what Windows' layered
+    window shows, which Wine without a compositor does not."""
+    frame_file = workdir / "frame.pam"
+    subprocess.run(["wine", str(BUILD / "win32" / "zentim_bench.exe"), "--smooth-frame", "240",
+                    str(frame_file)], env=desktop.env, cwd=workdir, timeout=120,
+                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    raw = frame_file.read_bytes()
+    body = raw[raw.index(b"ENDHDR\n") + 7:]
+    frame = Image.frombytes("RGBA", (240, 240), body)
+    for name, wallpaper in (("light", (236, 236, 228)), ("dark", (32, 40, 56))):
+        out = Image.new("RGB", frame.size)
+        # Premultiplied "over": the frame's colour plus the wallpaper's share
+        # that its alpha leaves.
+        out.putdata([tuple(min(255, c + (w * (255 - a) + 127) // 255) for c, w in
+                           zip((r, g, b), wallpaper)) for r, g, b, a in frame.getdata()])
+        out.save(DOCS / f"smooth-over-{name}.png")
+
+
 def main():
     DOCS.mkdir(exist_ok=True)
     for dpi in (96, 144):
         with tempfile.TemporaryDirectory() as workdir:
             shoot(dpi, Path(workdir))
-    print("docs/clock-96dpi.png, docs/clock-144dpi.png, docs/clock-other-scheme.png, "
+    print("docs/clock-96dpi.png, docs/clock-144dpi.png, docs/clock-smooth-96dpi.png, "
+          "docs/clock-smooth-144dpi.png, docs/clock-other-scheme.png, docs/world-clock.png, "
+          "docs/smooth-over-light.png, docs/smooth-over-dark.png, "
           "docs/options-96dpi.png, docs/options-144dpi.png")
 
 

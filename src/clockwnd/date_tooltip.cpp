@@ -46,7 +46,7 @@ void DateTooltip::Create(HWND clock)
     // Not owned by the clock: topmost on its own, it is above it all the
     // same, and a topmost window owned by the clock keeps Wine from putting
     // the clock back into the topmost band once it has left it.
-    m_tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+    m_tip = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, TOOLTIPS_CLASSW, nullptr,
                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
     if (m_tip == nullptr)

@@ -1,5 +1,8 @@
 """Whole journeys with the clock: started from a saved file; moved, grown,
-saved and started again; hidden in the tray and back; the options dialog."""
+saved and started again; hidden in the tray and back; the options dialog;
+a world clock of two folders."""
+
+import subprocess
 
 from zentim_e2e import (DESKTOP_RGB, SAVED, WHITE, close, confirm, count, poll, press,
                         settings_ini, wait_face)
@@ -91,3 +94,44 @@ def test_options_applied_then_saved(desktop, start):
     assert poll(lambda: not desktop.windows(name="Zentim options")), "the dialog stayed"
     ini = (clock.folder / "zentim.ini").read_text("cp1252")
     assert 'up_str="Studio"' in ini and 'down_str="Quartz"' in ini
+
+
+def test_a_world_clock_of_two_folders(desktop, start, tmp_path):
+    # A second clock, in Tokyo's time with the date, on a folder of its own
+    # beside the first: each grows, saves its own file and starts there
+    # again. (Under Wine the keys go to the program started last, whichever
+    # window has the focus: each clock is used while it is the last.)
+    tokyo = tmp_path / "tokyo"
+    tokyo.mkdir()
+    (tokyo / "zentim.ini").write_text(
+        settings_ini().replace('size="100,340,200,440"', 'size="400,640,200,440"')
+        + 'date_window=1\ntime_zone="Tokyo Standard Time"\n', "cp1252")
+    windows_path = "Z:" + str(tokyo).replace("/", "\\")
+    first = start(settings_ini())
+    grow_and_save(desktop, first)
+    second = start(args=[windows_path], at=(400, 200, 240, 240))
+    assert wait_face(first) and wait_face(second)
+    grow_and_save(desktop, second)
+    # Started again on its folder, the Tokyo clock stays one.
+    desktop.xdotool("mousemove", 900, 700)
+    twin = subprocess.Popen(["wine", second.process.args[1], windows_path], cwd=tmp_path,
+                            env=desktop.env, start_new_session=True, stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    assert poll(lambda: twin.poll() is not None, 20), "the twin did not end"
+    assert len(desktop.windows(cls="zentim.exe")) == 2
+    for clock in (first, second):
+        clock.kill()
+    assert 'size="99,341,199,441"' in (tmp_path / "zentim.ini").read_text()
+    saved = (tokyo / "zentim.ini").read_text()
+    assert 'size="399,641,199,441"' in saved and 'time_zone="Tokyo Standard Time"' in saved
+    start(at=(99, 199, 242, 242))
+    start(args=[windows_path], at=(399, 199, 242, 242))
+
+
+def grow_and_save(desktop, clock):
+    x, y, width, height = clock.geometry()
+    press(clock, "Up")
+    grown = (x - 1, y - 1, width + 2, height + 2)
+    assert clock.wait_geometry(grown) == grown, "Up did not grow the clock"
+    clock.choose_from_menu(TO_SAVE_OPTIONS)
+    confirm(desktop, "Save")
