@@ -22,15 +22,7 @@ bool FaceCanvas::Draw(HDC dc, const FaceGeometry& g, const FaceTexts& texts, con
         }
         m_size = size;
     }
-    // The texts only matter where they are drawn.
-    const DialKey key{ g.width,
-                       g.height,
-                       style,
-                       texts.up,
-                       texts.down,
-                       texts.digitalPanel ? texts.timeText : std::string(),
-                       texts.digitalPanel,
-                       texts.date };
+    const DialKey key = DialKeyOf(g.width, g.height, texts, style);
     if (!m_dialKey || !(m_dialKey->style == style) || m_dialKey->width != g.width)
         m_tools.emplace(g, style);
     if (!m_dialKey || !(*m_dialKey == key)) {

@@ -34,18 +34,6 @@ private:
         CMemDC dc;
         std::optional<CSelectObject> select;
     };
-    struct DialKey {
-        int width, height;
-        FaceStyle style;
-        std::string up, down, timeText;
-        bool panel;
-        std::string date;
-        bool operator==(const DialKey& o) const
-        {
-            return width == o.width && height == o.height && style == o.style && up == o.up &&
-                   down == o.down && timeText == o.timeText && panel == o.panel && date == o.date;
-        }
-    };
 
     std::optional<DrawTools> m_tools;
     std::optional<Layer> m_dial, m_frame;

@@ -34,6 +34,23 @@ void Stroke(HDC dc, const Line& line)
     LineTo(dc, line.to.x, line.to.y);
 }
 
+// A text in a box of the panel's colours, where layout puts the two for the
+// text's extent: the digital panel and the date window.
+void PutBoxedText(HDC dc, const DrawTools& tools, HFONT font, const std::string& text,
+                  PanelLayout (*layout)(const FaceGeometry&, int, int), const FaceGeometry& g)
+{
+    CSelectObject select(dc, font);
+    SetTextColor(dc, tools.panelDigits);
+    const std::wstring wide = Widen(text);
+    const SIZE extent = Measure(dc, wide);
+    const PanelLayout placed = layout(g, extent.cx, extent.cy);
+    const RECT box{ placed.box.left, placed.box.top, placed.box.right, placed.box.bottom };
+    FillRect(dc, &box, tools.panelBrush);
+    SetBkMode(dc, TRANSPARENT);
+    PutText(dc, placed.text, wide);
+    SetBkMode(dc, OPAQUE);
+}
+
 void DrawLine(HDC dc, HPEN pen, const Line& line)
 {
     CSelectObject select(dc, pen);
@@ -41,6 +58,15 @@ void DrawLine(HDC dc, HPEN pen, const Line& line)
 }
 
 } // namespace
+
+DialKey DialKeyOf(int width, int height, const FaceTexts& texts, const FaceStyle& style)
+{
+    // The panel's time only matters where it is drawn.
+    return { width,      height,
+             style,      texts.up,
+             texts.down, texts.digitalPanel ? texts.timeText : std::string(),
+             texts.date, texts.digitalPanel };
+}
 
 COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
@@ -76,30 +102,10 @@ void RenderDial(HDC dc, const FaceGeometry& g, const FaceTexts& texts, const Dra
         const SIZE extent = Measure(dc, down);
         PutText(dc, DownTextOrigin(g, extent.cx, extent.cy), down);
     }
-    if (texts.digitalPanel) {
-        CSelectObject select(dc, tools.panel);
-        SetTextColor(dc, tools.panelDigits);
-        const std::wstring timeText = Widen(texts.timeText);
-        const SIZE extent = Measure(dc, timeText);
-        const PanelLayout panel = ComputePanelLayout(g, extent.cx, extent.cy);
-        const RECT box{ panel.box.left, panel.box.top, panel.box.right, panel.box.bottom };
-        FillRect(dc, &box, tools.panelBrush);
-        SetBkMode(dc, TRANSPARENT);
-        PutText(dc, panel.text, timeText);
-        SetBkMode(dc, OPAQUE);
-    }
-    if (!texts.date.empty()) {
-        CSelectObject select(dc, tools.date);
-        SetTextColor(dc, tools.panelDigits);
-        const std::wstring date = Widen(texts.date);
-        const SIZE extent = Measure(dc, date);
-        const PanelLayout window = ComputeDateLayout(g, extent.cx, extent.cy);
-        const RECT box{ window.box.left, window.box.top, window.box.right, window.box.bottom };
-        FillRect(dc, &box, tools.panelBrush);
-        SetBkMode(dc, TRANSPARENT);
-        PutText(dc, window.text, date);
-        SetBkMode(dc, OPAQUE);
-    }
+    if (texts.digitalPanel)
+        PutBoxedText(dc, tools, tools.panel, texts.timeText, ComputePanelLayout, g);
+    if (!texts.date.empty())
+        PutBoxedText(dc, tools, tools.date, texts.date, ComputeDateLayout, g);
     // One pen selection per kind of mark rather than per mark: the marks
     // never cross, and the selections were a third of the frame's time.
     for (const bool major : { false, true }) {

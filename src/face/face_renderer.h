@@ -3,6 +3,7 @@
 //   RenderDial - what stays for a minute: background, texts, panel, marks;
 //   RenderHands - the hands and the centre cap, over the dial;
 //   RenderFace - the whole frame, both in their order;
+//   DialKey    - what the dial is made of, which the canvases keep it by;
 //   ToColorRef - a style's colour as GDI takes it.
 // The clock window keeps its tools and dial between ticks (FaceCanvas);
 // the tests and the benchmark draw through the same functions.
@@ -22,6 +23,20 @@ struct FaceTexts {
     bool digitalPanel;           // whether the panel is drawn
     std::string date = {};       // the date window's text; no window when empty
 };
+
+// What a face's dial is made of: it is made again only when one changes.
+struct DialKey {
+    int width, height;
+    FaceStyle style;
+    std::string up, down, timeText, date;
+    bool panel;
+    bool operator==(const DialKey& o) const
+    {
+        return width == o.width && height == o.height && style == o.style && up == o.up &&
+               down == o.down && timeText == o.timeText && date == o.date && panel == o.panel;
+    }
+};
+DialKey DialKeyOf(int width, int height, const FaceTexts& texts, const FaceStyle& style);
 
 COLORREF ToColorRef(const Rgb& rgb);
 

@@ -20,20 +20,25 @@ void BlendText(PixelImage& image, const TextMask& mask, Point at, Offset offset,
               at.x + offset.dx, at.y + offset.dy, { colour, 1, Blend::Atop });
 }
 
+// A text in a box of the panel's colours, where layout puts the two for the
+// text's extent: the digital panel and the date window.
+void BlendBoxedText(PixelImage& image, const TextMask& mask,
+                    PanelLayout (*layout)(const FaceGeometry&, int, int),
+                    const FaceGeometry& classic, Offset offset, const FaceStyle& style)
+{
+    const PanelLayout placed = layout(classic, mask.width, mask.height);
+    FillRect(image, placed.box.left + offset.dx, placed.box.top + offset.dy,
+             placed.box.right + offset.dx, placed.box.bottom + offset.dy,
+             { style.panelBox, 1, Blend::Atop });
+    BlendText(image, mask, placed.text, offset, style.panelDigits);
+}
+
 } // namespace
 
 void SmoothCanvas::Draw(const SmoothFaceGeometry& g, const FaceGeometry& classic,
                         const FaceTexts& texts, const FaceStyle& style)
 {
-    // The texts only matter where they are drawn.
-    const DialKey key{ g.width,
-                       g.height,
-                       style,
-                       texts.up,
-                       texts.down,
-                       texts.digitalPanel ? texts.timeText : std::string(),
-                       texts.digitalPanel,
-                       texts.date };
+    const DialKey key = DialKeyOf(g.width, g.height, texts, style);
     if (!m_dialKey || !(*m_dialKey == key)) {
         DrawDial(g, classic, texts, style);
         m_dialKey = key;
@@ -60,20 +65,12 @@ void SmoothCanvas::DrawDial(const SmoothFaceGeometry& g, const FaceGeometry& cla
                   style.arrows);
     }
     if (texts.digitalPanel) {
-        const TextMask digits = RenderTextMask(texts.timeText, classic.panelFont, L"Tahoma");
-        const PanelLayout panel = ComputePanelLayout(classic, digits.width, digits.height);
-        FillRect(m_dial, panel.box.left + offset.dx, panel.box.top + offset.dy,
-                 panel.box.right + offset.dx, panel.box.bottom + offset.dy,
-                 { style.panelBox, 1, Blend::Atop });
-        BlendText(m_dial, digits, panel.text, offset, style.panelDigits);
+        BlendBoxedText(m_dial, RenderTextMask(texts.timeText, classic.panelFont, L"Tahoma"),
+                       ComputePanelLayout, classic, offset, style);
     }
     if (!texts.date.empty()) {
-        const TextMask date = RenderTextMask(texts.date, classic.dateFont, L"Tahoma");
-        const PanelLayout window = ComputeDateLayout(classic, date.width, date.height);
-        FillRect(m_dial, window.box.left + offset.dx, window.box.top + offset.dy,
-                 window.box.right + offset.dx, window.box.bottom + offset.dy,
-                 { style.panelBox, 1, Blend::Atop });
-        BlendText(m_dial, date, window.text, offset, style.panelDigits);
+        BlendBoxedText(m_dial, RenderTextMask(texts.date, classic.dateFont, L"Tahoma"),
+                       ComputeDateLayout, classic, offset, style);
     }
 }
 

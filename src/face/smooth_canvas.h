@@ -24,18 +24,6 @@ public:
     void Release();
 
 private:
-    struct DialKey {
-        int width, height;
-        FaceStyle style;
-        std::string up, down, timeText;
-        bool panel;
-        std::string date;
-        bool operator==(const DialKey& o) const
-        {
-            return width == o.width && height == o.height && style == o.style && up == o.up &&
-                   down == o.down && timeText == o.timeText && panel == o.panel && date == o.date;
-        }
-    };
     void DrawDial(const SmoothFaceGeometry& g, const FaceGeometry& classic, const FaceTexts& texts,
                   const FaceStyle& style);
 

@@ -1,5 +1,6 @@
 #include "settings/system_start.h"
 
+#include "framework/registry.h"
 #include "framework/text.h"
 #include "settings/start_command.h"
 
@@ -12,27 +13,7 @@ namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// An open registry key, closed with its owner.
-class RunKey {
-public:
-    explicit RunKey(REGSAM access)
-    {
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, access, nullptr, &m_key,
-                            nullptr) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    RunKey(const RunKey&) = delete;
-    RunKey& operator=(const RunKey&) = delete;
-    ~RunKey()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    operator HKEY() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
+CRegKey RunKey(REGSAM access) { return CRegKey::Create(HKEY_CURRENT_USER, kRunKey, access); }
 
 std::string ProgramPath()
 {
@@ -51,7 +32,7 @@ std::string ProgramPath()
 
 bool IsStartedWithSystem(const std::string& folder)
 {
-    const RunKey key(KEY_QUERY_VALUE);
+    const CRegKey key = RunKey(KEY_QUERY_VALUE);
     const std::wstring name = Widen(RunValueName(folder, ProgramPath()));
     wchar_t command[4096] = L"";
     DWORD size = sizeof command - sizeof(wchar_t);
@@ -67,7 +48,7 @@ bool IsStartedWithSystem(const std::string& folder)
 
 bool SetStartedWithSystem(bool start, const std::string& folder)
 {
-    const RunKey key(KEY_SET_VALUE);
+    const CRegKey key = RunKey(KEY_SET_VALUE);
     if (key == nullptr)
         return false;
     const std::wstring name = Widen(RunValueName(folder, ProgramPath()));

@@ -1,5 +1,6 @@
 #include "time/windows_zones.h"
 
+#include "framework/registry.h"
 #include "framework/text.h"
 
 #include <windows.h>
@@ -22,26 +23,11 @@ std::wstring ReadText(HKEY key, const wchar_t* name)
     return value;
 }
 
-// An open key, closed with its owner.
-class RegistryKey {
-public:
-    RegistryKey(HKEY parent, const std::wstring& path)
-    {
-        if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &m_key) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    operator HKEY() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
+CRegKey ZoneKey(const std::string& key)
+{
+    return CRegKey::Open(HKEY_LOCAL_MACHINE, (std::wstring(kZonesKey) + L"\\" + Widen(key)).c_str(),
+                         KEY_READ);
+}
 
 TransitionDate FromSystemTime(const SYSTEMTIME& t)
 {
@@ -72,14 +58,14 @@ int DisplayOffset(const std::string& display)
 std::vector<ZoneEntry> KnownZones()
 {
     std::vector<ZoneEntry> zones;
-    const RegistryKey all(HKEY_LOCAL_MACHINE, kZonesKey);
+    const CRegKey all = CRegKey::Open(HKEY_LOCAL_MACHINE, kZonesKey, KEY_READ);
     wchar_t name[256];
     for (DWORD i = 0; all != nullptr; ++i) {
         DWORD length = static_cast<DWORD>(std::size(name));
         if (RegEnumKeyExW(all, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
-        const RegistryKey zone(all, name);
+        const CRegKey zone = CRegKey::Open(all, name, KEY_READ);
         const std::wstring display = ReadText(zone, L"Display");
         zones.push_back({ Narrow(name), Narrow(display.empty() ? name : display) });
     }
@@ -119,14 +105,14 @@ std::string MachineZoneKey()
 
 std::string ZoneDisplayName(const std::string& key)
 {
-    const RegistryKey zone(HKEY_LOCAL_MACHINE, std::wstring(kZonesKey) + L"\\" + Widen(key));
+    const CRegKey zone = ZoneKey(key);
     const std::wstring display = ReadText(zone, L"Display");
     return display.empty() ? key : Narrow(display);
 }
 
 ZoneNames NamesOfZone(const std::string& key)
 {
-    const RegistryKey zone(HKEY_LOCAL_MACHINE, std::wstring(kZonesKey) + L"\\" + Widen(key));
+    const CRegKey zone = ZoneKey(key);
     return { Narrow(ReadText(zone, L"Std")), Narrow(ReadText(zone, L"Dlt")) };
 }
 

@@ -9,6 +9,8 @@
 #include "settings/settings_mapping.h"
 #include "settings/text_encoding.h"
 
+#include "../unit/latin1.h"
+
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -26,26 +28,7 @@ void Check(bool holds, const char* promise)
 }
 
 // Latin-1 stands in for the system's ANSI code page: every byte a letter.
-class Latin1 : public settings::CodePage {
-public:
-    std::string ToUtf8(const std::string& bytes) const override
-    {
-        std::u16string units;
-        for (const char c : bytes)
-            units += static_cast<char16_t>(static_cast<unsigned char>(c));
-        return settings::Utf16ToUtf8(units);
-    }
-    std::optional<std::string> FromUtf8(const std::string& text) const override
-    {
-        std::string bytes;
-        for (const char16_t unit : settings::Utf8ToUtf16(text)) {
-            if (unit > 0xFF)
-                return std::nullopt;
-            bytes += static_cast<char>(unit);
-        }
-        return bytes;
-    }
-} const kAnsi;
+const Latin1 kAnsi;
 
 // The C library's atoi without its undefined behaviour past 32 bits.
 int ReferenceNumber(const std::optional<std::string>& text)

@@ -6,6 +6,8 @@
 #include "settings/load_attempts.h"
 #include "settings/text_encoding.h"
 
+#include "latin1.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,27 +16,7 @@ using settings::Encoding;
 using settings::FileState;
 using settings::IniDocument;
 
-// A stand-in for a Western ANSI code page: Latin-1, the first 256 letters.
-class Latin1 : public settings::CodePage {
-public:
-    std::string ToUtf8(const std::string& bytes) const override
-    {
-        std::u16string units(bytes.begin(), bytes.end());
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            units[i] = static_cast<unsigned char>(bytes[i]);
-        return settings::Utf16ToUtf8(units);
-    }
-    std::optional<std::string> FromUtf8(const std::string& text) const override
-    {
-        std::string bytes;
-        for (const char16_t unit : settings::Utf8ToUtf16(text)) {
-            if (unit > 0xFF)
-                return std::nullopt;
-            bytes += static_cast<char>(unit);
-        }
-        return bytes;
-    }
-} const kLatin1;
+const Latin1 kLatin1;
 
 std::string Utf16Le(const std::string& text)
 {
