@@ -12,15 +12,16 @@
 //            each frame: a face from nothing, as a new size or style needs;
 //   window - the whole CZentimDlg::DrawClock on a real, shown clock window,
 //            and the queue run empty after it, which is when Wine puts the
-//            window's pixels on the X screen.
+//            window's pixels on the X screen; "smooth window" the same with
+//            the smooth face, its layered window updated each frame.
 // Each figure is the median over batches of the time per frame in the batch.
 // Arguments: --quick for fewer batches; or --smooth-frame SIZE FILE, which
 // writes one smooth frame (premultiplied RGBA, as a PAM file) for the
 // README's pictures of it over a wallpaper.
 #include "support.h"
 
-#include "face/face_canvas.h"
 #include "face/clock_time.h"
+#include "face/face_canvas.h"
 #include "face/face_renderer.h"
 #include "face/smooth_canvas.h"
 #include "framework/gdi.h"
@@ -30,8 +31,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -162,8 +163,8 @@ void BenchSmooth(int batches)
                         face::ComputeSmoothFaceGeometry(size, size, t.hour, t.minute, t.second);
                     const face::FaceGeometry classic =
                         face::ComputeFaceGeometry(size, size, t.hour, t.minute, t.second);
-                    canvas.Draw(smooth, classic,
-                                { s.up, s.down, face::FormatTimeText(t), s.panel }, {});
+                    canvas.Draw(smooth, classic, { s.up, s.down, face::FormatTimeText(t), s.panel },
+                                {});
                 },
                 batches, 50);
             Print("smooth", size, s.name, f);
@@ -210,20 +211,26 @@ void RunQueueEmpty()
 // zentim.ini moves the window.
 void BenchWindow(int batches)
 {
-    for (const int size : kSizes) {
-        CZentimDlg dlg;
-        wintest::RunAsMainWindow(dlg, [&] {
-            // The window's new size gets its round face.
-            SetWindowPos(dlg.m_hWnd, nullptr, 20, 20, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
-            wintest::PumpFor(200);
-            const Figures f = Measure(
-                [&](int) {
-                    dlg.DrawClock();
-                    RunQueueEmpty();
-                },
-                batches, 100);
-            Print("window", size, "bare", f);
-        });
+    for (const bool smooth : { false, true }) {
+        for (const int size : kSizes) {
+            CZentimDlg dlg;
+            wintest::RunAsMainWindow(dlg, [&] {
+                settings::ClockSettings values = dlg.Settings();
+                values.m_bSmoothFace = smooth;
+                dlg.ApplySettings(values);
+                // The window's new size gets its round face.
+                SetWindowPos(dlg.m_hWnd, nullptr, 20, 20, size, size,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                wintest::PumpFor(200);
+                const Figures f = Measure(
+                    [&](int) {
+                        dlg.DrawClock();
+                        RunQueueEmpty();
+                    },
+                    batches, 100);
+                Print(smooth ? "smooth window" : "window", size, "bare", f);
+            });
+        }
     }
 }
 

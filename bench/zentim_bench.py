@@ -663,7 +663,8 @@ def report(results):
     out("")
     out("Frame time, µs per frame: median over batches [fastest batch]:")
     labels = {"kept": "a tick's frame (FaceCanvas)", "render": "from nothing (RenderFace)",
-              "smooth": "a smooth tick (SmoothCanvas)", "window": "whole DrawClock on a window"}
+              "smooth": "a smooth tick (SmoothCanvas)", "window": "whole DrawClock on a window",
+              "smooth window": "whole DrawClock, smooth window"}
     for arch, rows in results["frames"].items():
         for row in rows:
             line = (f"  {arch}  {row['size']:>3} x {row['size']:<3} {row['scene']:<12} {labels[row['what']]:<28}"

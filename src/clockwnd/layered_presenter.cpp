@@ -1,5 +1,6 @@
 #include "clockwnd/layered_presenter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace clockwnd {
@@ -31,22 +32,33 @@ void LayeredPresenter::Present(HWND window, const FaceContent& content)
     const face::FaceGeometry classic =
         face::ComputeFaceGeometry(width, height, t.hour, t.minute, 0, content.style.widths);
     m_radius = smooth.radius;
-    m_canvas.Draw(smooth, classic,
-                  { content.up, content.down, content.timeText, content.panel, content.date },
-                  content.style);
+    const bool newDial = m_canvas.Draw(
+        smooth, classic,
+        { content.up, content.down, content.timeText, content.panel, content.date }, content.style);
 
-    if (!m_surface || m_surface->width != width || m_surface->height != height)
+    const bool newSurface = !m_surface || m_surface->width != width || m_surface->height != height;
+    if (newSurface)
         m_surface.emplace(width, height);
     if (!m_surface->select)
         return;
     const face::PixelImage& frame = m_canvas.Frame();
     std::memcpy(m_surface->bits, frame.Pixels(),
                 static_cast<std::size_t>(width) * height * sizeof(std::uint32_t));
+    // Only what changed: the system does less with the layer's image.
+    const face::PixelBox hands = face::HandsBounds(smooth);
+    RECT dirty{ 0, 0, width, height };
+    if (!newDial && !newSurface && m_lastHands) {
+        dirty = { std::min(hands.left, m_lastHands->left), std::min(hands.top, m_lastHands->top),
+                  std::max(hands.right, m_lastHands->right),
+                  std::max(hands.bottom, m_lastHands->bottom) };
+    }
+    m_lastHands = hands;
     SIZE size{ width, height };
     POINT origin{ 0, 0 };
     BLENDFUNCTION blend{ AC_SRC_OVER, 0, static_cast<BYTE>(m_opacity * 255 / 100), AC_SRC_ALPHA };
-    UpdateLayeredWindow(window, nullptr, nullptr, &size, m_surface->dc, &origin, 0, &blend,
-                        ULW_ALPHA);
+    UPDATELAYEREDWINDOWINFO update{ sizeof update, nullptr, nullptr, &size,     m_surface->dc,
+                                    &origin,       0,       &blend,  ULW_ALPHA, &dirty };
+    UpdateLayeredWindowIndirect(window, &update);
 }
 
 // The system keeps the layer's image and shows it by itself.
@@ -66,6 +78,7 @@ void LayeredPresenter::Release(HWND)
 {
     m_canvas.Release();
     m_surface.reset();
+    m_lastHands.reset();
 }
 
 } // namespace clockwnd

@@ -39,6 +39,9 @@ private:
     int m_opacity;
     face::SmoothCanvas m_canvas;
     std::optional<Surface> m_surface;
+    // Where the last frame's hands were: with a dial unchanged, only these
+    // and the new hands' pixels go to the screen.
+    std::optional<face::PixelBox> m_lastHands;
     double m_radius = 0;
 };
 

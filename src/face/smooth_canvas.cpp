@@ -35,16 +35,18 @@ void BlendBoxedText(PixelImage& image, const TextMask& mask,
 
 } // namespace
 
-void SmoothCanvas::Draw(const SmoothFaceGeometry& g, const FaceGeometry& classic,
+bool SmoothCanvas::Draw(const SmoothFaceGeometry& g, const FaceGeometry& classic,
                         const FaceTexts& texts, const FaceStyle& style)
 {
     const DialKey key = DialKeyOf(g.width, g.height, texts, style);
-    if (!m_dialKey || !(*m_dialKey == key)) {
+    const bool newDial = !m_dialKey || !(*m_dialKey == key);
+    if (newDial) {
         DrawDial(g, classic, texts, style);
         m_dialKey = key;
     }
     m_frame.CopyFrom(m_dial);
     RenderSmoothHands(m_frame, g, style);
+    return newDial;
 }
 
 void SmoothCanvas::DrawDial(const SmoothFaceGeometry& g, const FaceGeometry& classic,

@@ -17,8 +17,9 @@ namespace face {
 class SmoothCanvas {
 public:
     // The frame at the geometry's time; `classic` places the texts and the
-    // panel as the classic face does, about the smooth face's centre.
-    void Draw(const SmoothFaceGeometry& g, const FaceGeometry& classic, const FaceTexts& texts,
+    // panel as the classic face does, about the smooth face's centre. True
+    // when the dial was made anew, so that every pixel may have changed.
+    bool Draw(const SmoothFaceGeometry& g, const FaceGeometry& classic, const FaceTexts& texts,
               const FaceStyle& style);
     const PixelImage& Frame() const { return m_frame; }
     void Release();

@@ -1,5 +1,6 @@
 #include "face/smooth_face.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace face {
@@ -71,6 +72,35 @@ SmoothFaceGeometry ComputeSmoothFaceGeometry(int width, int height, int hour, in
     g.capRadius = 8;
     g.capCoreRadius = 7;
     return g;
+}
+
+PixelBox HandsBounds(const SmoothFaceGeometry& g)
+{
+    double left = g.centre.x - g.capRadius, right = g.centre.x + g.capRadius;
+    double top = g.centre.y - g.capRadius, bottom = g.centre.y + g.capRadius;
+    const auto take = [&](const Segment& segment) {
+        // A round end reaches half the width beyond its point.
+        const double reach = segment.width / 2;
+        for (const PointF& end : { segment.from, segment.to }) {
+            left = std::min(left, end.x - reach);
+            right = std::max(right, end.x + reach);
+            top = std::min(top, end.y - reach);
+            bottom = std::max(bottom, end.y + reach);
+        }
+    };
+    for (const SmoothHand* hand : { &g.hourHand, &g.minuteHand }) {
+        take(hand->line);
+        if (hand->core)
+            take(*hand->core);
+    }
+    if (g.secondHand)
+        take(*g.secondHand);
+    // Whole pixels, one more each way for the anti-aliased fringe, on the
+    // image.
+    return { std::max(0, static_cast<int>(std::floor(left)) - 1),
+             std::max(0, static_cast<int>(std::floor(top)) - 1),
+             std::min(g.width, static_cast<int>(std::ceil(right)) + 1),
+             std::min(g.height, static_cast<int>(std::ceil(bottom)) + 1) };
 }
 
 void RenderSmoothDial(PixelImage& image, const SmoothFaceGeometry& g, const FaceStyle& style)

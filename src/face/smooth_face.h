@@ -49,6 +49,17 @@ struct SmoothFaceGeometry {
 SmoothFaceGeometry ComputeSmoothFaceGeometry(int width, int height, int hour, int minute,
                                              int second, const PenWidths& pens = PenWidths{});
 
+// The pixels the hands and the cap may touch, whole pixels around them:
+// from one frame to the next only these change, unless the dial does.
+struct PixelBox {
+    int left, top, right, bottom; // right and bottom excluded
+    bool operator==(const PixelBox& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+PixelBox HandsBounds(const SmoothFaceGeometry& g);
+
 // On an image of the geometry's size: clears it, fills the dial in the
 // background's colour, transparent outside it, and draws the marks.
 void RenderSmoothDial(PixelImage& image, const SmoothFaceGeometry& g, const FaceStyle& style);
