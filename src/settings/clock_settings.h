@@ -2,9 +2,11 @@
 // a clock has before any file is read.
 #pragma once
 
+#include "alarms/alarm.h"
 #include "face/face_style.h"
 
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -18,12 +20,15 @@ struct ClockSettings {
     face::FaceStyle m_style;    // colours and pen widths of the face
     bool m_bAlwaysOnTop = true; // above ordinary windows, or one of them
 
+    // At most alarms::kMaxAlarms, in the order the user put them.
+    std::vector<alarms::Alarm> m_alarms;
+
     bool operator==(const ClockSettings& o) const
     {
         return m_nKukuType == o.m_nKukuType && m_strKukuSound == o.m_strKukuSound &&
                m_nKukuFlashCount == o.m_nKukuFlashCount && m_strUpStr == o.m_strUpStr &&
                m_strDownStr == o.m_strDownStr && m_nDigitalPanel == o.m_nDigitalPanel &&
-               m_style == o.m_style && m_bAlwaysOnTop == o.m_bAlwaysOnTop;
+               m_style == o.m_style && m_bAlwaysOnTop == o.m_bAlwaysOnTop && m_alarms == o.m_alarms;
     }
 };
 

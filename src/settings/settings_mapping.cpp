@@ -1,8 +1,10 @@
 #include "settings/settings_mapping.h"
 
+#include "settings/alarm_keys.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 
+#include <utility>
 #include <vector>
 
 namespace settings {
@@ -128,6 +130,13 @@ Loaded Load(const Store& store)
     style.widths.minute = ReadPenWidth(store, kMinuteArrowWidthKey, style.widths.minute);
     style.widths.scale = ReadPenWidth(store, kScalePointsWidthKey, style.widths.scale);
     v.m_bAlwaysOnTop = ReadNumberOr(store, kAlwaysOnTopKey, 1) != 0;
+
+    // A file from before the alarms has no section for them: no alarm, and
+    // not a word.
+    LoadedAlarms alarms =
+        ReadAlarms([&](const std::string& key) { return store.Read(kAlarmsSection, key.c_str()); });
+    v.m_alarms = std::move(alarms.alarms);
+    messages += alarms.messages;
     return loaded;
 }
 
@@ -135,6 +144,16 @@ void Save(Store& store, const ClockSettings& values, const ScreenRect& window)
 {
     for (const KeyWrite& write : KeyWrites(values, window))
         store.Write(write.section, write.key, write.value);
+    SaveAlarms(store, values.m_alarms);
+}
+
+void SaveAlarms(Store& store, const std::vector<alarms::Alarm>& alarms)
+{
+    const AlarmKeys keys = WriteAlarms(alarms);
+    for (const auto& [key, value] : keys.values)
+        store.Write(kAlarmsSection, key.c_str(), value);
+    for (const std::string& key : keys.removed)
+        store.Remove(kAlarmsSection, key.c_str());
 }
 
 std::string SaveFailureMessages()
@@ -146,8 +165,10 @@ std::string SaveFailureMessages()
         if (messages.find(line) == std::string::npos)
             messages += line;
     }
-    return messages;
+    return messages + SaveAlarmsFailureMessage();
 }
+
+std::string SaveAlarmsFailureMessage() { return "Can`t write Alarms!\n"; }
 
 std::string SaveConfirmation(const std::string& iniPath)
 {
