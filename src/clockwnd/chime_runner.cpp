@@ -89,8 +89,11 @@ void ChimeRunner::RunSteps()
             break;
         }
         if (step->action == face::ChimeAction::Sound) {
-            m_player.Start(m_sound);
-            if (const std::optional<int> length = SoundLengthMs(m_sound))
+            // Kept quiet while an alarm sounds: then no sound of its own
+            // waits for a click to stop it.
+            const std::optional<int> length =
+                m_player.StartChime(m_sound) ? SoundLengthMs(m_sound) : std::nullopt;
+            if (length)
                 m_soundEnds = GetTickCount64() + static_cast<ULONGLONG>(*length);
         } else {
             ShowWindow(m_window,
@@ -119,7 +122,7 @@ bool ChimeRunner::Stop()
         CheckRestoredLater();
     m_steps.reset();
     if (m_soundEnds)
-        m_player.Stop();
+        m_player.Stop(face::SoundUse::Chime);
     m_soundEnds.reset();
     return true;
 }
