@@ -2,6 +2,8 @@
 
 #include "framework/text.h"
 
+#include <utility>
+
 namespace clockwnd {
 namespace {
 
@@ -31,10 +33,12 @@ std::optional<int> SoundLengthMs(const std::string& file)
 
 } // namespace
 
-void ChimeRunner::Start(HWND window, int flashCount, const std::string& sound)
+void ChimeRunner::Start(HWND window, int flashCount, const std::string& sound,
+                        std::function<void()> afterFlashes)
 {
     if (Running())
         return;
+    m_afterFlashes = std::move(afterFlashes);
     m_checkRestored = false;
     m_checksLeft = kRestoreChecks;
     m_window = window;
@@ -86,6 +90,7 @@ void ChimeRunner::RunSteps()
         if (!step) {
             m_steps.reset();
             CheckRestoredLater();
+            FlashesOver();
             break;
         }
         if (step->action == face::ChimeAction::Sound) {
@@ -106,6 +111,12 @@ void ChimeRunner::RunSteps()
     }
 }
 
+void ChimeRunner::FlashesOver()
+{
+    if (const std::function<void()> after = std::exchange(m_afterFlashes, nullptr))
+        after();
+}
+
 bool ChimeRunner::Running() const
 {
     return m_steps.has_value() || (m_soundEnds && GetTickCount64() < *m_soundEnds);
@@ -121,6 +132,7 @@ bool ChimeRunner::Stop()
     if (m_steps)
         CheckRestoredLater();
     m_steps.reset();
+    FlashesOver();
     if (m_soundEnds)
         m_player.Stop(face::SoundUse::Chime);
     m_soundEnds.reset();

@@ -1,5 +1,6 @@
 // CZentimDlg::DrawClock and CheckKuku: each tick's pass - the chime when
-// one is due, then the face of that second; and the face a paint shows.
+// one is due, the alarms, then the face of that second; and the face a
+// paint shows.
 #include "clockwnd/zentim_dlg.h"
 
 #include "face/clock_time.h"
@@ -7,7 +8,10 @@
 timekeeping::ClockTime CZentimDlg::DrawClock()
 {
     const timekeeping::ClockTime now = m_timeSource();
+    // The chime first: a once alarm is still on, for the chime to give way
+    // to, until it has rung.
     CheckKuku(now);
+    CheckAlarms(now);
     m_lastFrame = Frame{ now, face::FormatTimeText(now) };
     const CClientDC windowDC(m_hWnd);
     if (windowDC != nullptr && DrawFrame(windowDC))
@@ -48,6 +52,9 @@ void CZentimDlg::PaintFace(HDC dc)
 
 void CZentimDlg::CheckKuku(const timekeeping::ClockTime& time)
 {
-    if (m_kukuLatch.ClaimChime(time, m_settings.m_nKukuType))
+    // Claimed all the same in an alarm's minute, so that it does not chime
+    // at the next tick instead.
+    if (m_kukuLatch.ClaimChime(time, m_settings.m_nKukuType) &&
+        !m_ringer.ChimeGivesWay(time.seconds - time.second))
         m_chime.Start(m_hWnd, m_settings.m_nKukuFlashCount, m_settings.m_strKukuSound);
 }

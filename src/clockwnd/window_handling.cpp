@@ -111,11 +111,14 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0 &&
         !m_trayIcon.OnTaskbarCreated())
         ShowWindow(SW_RESTORE);
+    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0)
+        m_ringer.OnTaskbarCreated();
     if (message == WM_DESTROY) {
         // An icon left behind would point at a window that is gone, and a
         // sound would go on after the clock.
         m_trayIcon.Delete();
         m_chime.Stop();
+        m_ringer.Stop();
         // The kept frame was made for this window.
         m_canvas.Release();
         m_lastFrame.reset();

@@ -77,6 +77,8 @@ ON_WM_RBUTTONDOWN()
 ON_WM_SIZING()
 ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
 ON_COMMAND(ID_MENU_OPTIONS, OnMenuOptions)
+ON_COMMAND(ID_MENU_ALARMS, OnMenuAlarms)
+ON_MESSAGE(clockwnd::WM_ALARM_NOTICE, OnAlarmNotice)
 ON_COMMAND(ID_MENU_MINIMIZE, OnMenuMinimize)
 ON_COMMAND(ID_MENU_MAXIMIZE, OnMenuMaximize)
 ON_COMMAND(ID_MENU_RESTORE, OnMenuRestore)
@@ -123,6 +125,7 @@ void CZentimDlg::ApplySettings(const settings::ClockSettings& values)
 {
     m_settings = values;
     ApplyAlwaysOnTop();
+    m_ringer.SetAlarms(values.m_alarms);
 }
 
 void CZentimDlg::ApplyAlwaysOnTop()

@@ -1,10 +1,11 @@
 // CZentimDlg: the clock window. It holds the settings, draws the face once
 // a second, loads and saves the settings file, and is dragged, resized,
 // minimised into the notification area and driven from its menu; the
-// chime and the notification-area icon are owners of their own.
+// chime, the alarms and the notification-area icon are owners of their own.
 // WM_TRAY_NOTIFY: the message its notification-area icon sends it.
 #pragma once
 
+#include "clockwnd/alarm_ringer.h"
 #include "clockwnd/chime_runner.h"
 #include "clockwnd/tray_icon.h"
 #include "face/chime_rule.h"
@@ -73,6 +74,9 @@ public:
     // chime runs only stops it.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // The alarms at work, for the tests to look at.
+    const clockwnd::AlarmRinger& Ringer() const { return m_ringer; }
+
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
     // The folder whose zentim.ini the clock reads: the one it was started
@@ -106,6 +110,8 @@ private:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimeChange(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
+    void OnMenuAlarms();
+    LRESULT OnAlarmNotice(WPARAM wParam, LPARAM lParam);
 
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnLButtonUp(UINT nFlags, POINT point);
@@ -129,6 +135,10 @@ private:
     void ArmClockTimer(int millisecond);
     // Starts the chime when one is due at time.
     void CheckKuku(const timekeeping::ClockTime& time);
+    // Rings, snoozes and reports the alarms due by time.
+    void CheckAlarms(const timekeeping::ClockTime& time);
+    // Writes the alarms alone to zentim.ini; says so when it cannot.
+    void SaveAlarms();
     // The last frame's time drawn for the client area's size into the
     // canvas, whose images are made compatible with dc.
     bool DrawFrame(HDC dc);
@@ -168,6 +178,7 @@ private:
     face::ChimeLatch m_kukuLatch;
     face::SoundPlayer m_sound;
     clockwnd::ChimeRunner m_chime{ m_sound };
+    clockwnd::AlarmRinger m_ringer{ m_sound, m_chime, m_zoneClock };
     settings::LoadAttempts m_loadAttempts;
     // Shown while the clock is hidden in the notification area; its tip is
     // left empty: the icon is only there to bring the clock back.

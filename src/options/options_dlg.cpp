@@ -108,6 +108,9 @@ void COptions::OnBnClickedButtonApply()
         SetDlgItemText(box.id, std::to_string(*box.width));
     }
     clock.m_bAlwaysOnTop = IsDlgButtonChecked(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP) == BST_CHECKED;
+    // The alarms are not this dialog's: a once alarm may have rung and
+    // turned itself off since it took its copy.
+    clock.m_alarms = m_pTarget->Settings().m_alarms;
     m_pTarget->ApplySettings(clock);
 
     const bool startWithSystem = IsDlgButtonChecked(m_hWnd, IDC_CHECK_LOAD_AT_START) == BST_CHECKED;
