@@ -79,7 +79,7 @@ TEST_F(SettingsFile, FileThatCannotBeWrittenListsEveryFailureAndStaysUnchanged)
     CloseHandle(lock);
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 10);
+    EXPECT_EQ(std::count(m_boxes[0].text.begin(), m_boxes[0].text.end(), '\n'), 11);
     EXPECT_EQ(Read("zentim.ini"), kExample);
 }
 

@@ -1,0 +1,402 @@
+// Alarms on the real clock: the Alarms dialog adds, edits and deletes and
+// writes its section alone; an alarm rings at its minute of the clock's
+// time (the ring window, the sound looping, the face ticking on), snoozes
+// for five minutes, is dismissed, or leaves its notice after ten minutes
+// unanswered; the chime gives way in its minute and never cuts the
+// alarm's sound, which one player decides.
+#include "support.h"
+
+#include "alarmsui/alarm_edit_dlg.h"
+#include "framework/text.h"
+#include "res/resource.h"
+#include "time/zone_clock.h"
+
+#include <commctrl.h>
+
+namespace {
+
+using namespace wintest;
+
+// Every sound played or stopped, and how.
+std::vector<std::string> g_sounds;
+BOOL WINAPI RecordSound(LPCWSTR sound, HMODULE, DWORD flags)
+{
+    const std::string name = sound == nullptr ? "" : Narrow(sound);
+    const DWORD kinds[] = { SND_FILENAME | SND_ASYNC | SND_LOOP,
+                            SND_ALIAS | SND_ASYNC | SND_LOOP,
+                            SND_FILENAME | SND_ASYNC,
+                            SND_FILENAME,
+                            SND_ALIAS,
+                            0 };
+    const char* const heard[] = { "loop ", "loop ", "once ", "to end ", "to end ", "stop" };
+    for (int i = 0; i < 6; ++i) {
+        if (flags == kinds[i]) {
+            g_sounds.push_back(heard[i] + name);
+            return TRUE;
+        }
+    }
+    g_sounds.push_back("wrong flags");
+    return TRUE;
+}
+
+const std::string kAlarmSound = "loop " + Narrow(face::kAlarmSoundAlias);
+
+// A chime's sound is kept quiet while an alarm sounds, and its stop leaves
+// the alarm alone; an alarm cuts a chime short and loops, without a file
+// the system's alarm sound; a test button plays to the end.
+TEST(SoundPlayer, AnAlarmIsNeverCutByAChime)
+{
+    enum Action { Chime, Alarm, StopChime, StopAlarm, AlarmToEnd, ChimeToEnd };
+    // clang-format off
+    const struct { Action action; const char* file; const char* heard; } steps[] = {
+        { Chime, "a.wav", "once a.wav" }, { Alarm, "b.wav", "loop b.wav" }, { Chime, "c.wav", nullptr },
+        { StopChime, "", nullptr },       { StopAlarm, "", "stop" },        { StopAlarm, "", nullptr },
+        { Chime, "c.wav", "once c.wav" }, { StopChime, "", "stop" },        { Chime, "", nullptr },
+        { Alarm, "", kAlarmSound.c_str() }, { StopAlarm, "", "stop" },
+        { AlarmToEnd, "", "to end Notification.Looping.Alarm" }, { ChimeToEnd, "", nullptr },
+    };
+    // clang-format on
+    face::SoundPlayer player(&RecordSound);
+    for (const auto& step : steps) {
+        g_sounds.clear();
+        switch (step.action) {
+        case Chime:
+            player.StartChime(step.file);
+            break;
+        case Alarm:
+            player.StartAlarm(step.file);
+            break;
+        case StopChime:
+            player.Stop(face::SoundUse::Chime);
+            break;
+        case StopAlarm:
+            player.Stop(face::SoundUse::Alarm);
+            break;
+        case AlarmToEnd:
+        case ChimeToEnd:
+            player.PlayToEnd(step.file, step.action == AlarmToEnd ? face::SoundUse::Alarm
+                                                                  : face::SoundUse::Chime);
+            break;
+        }
+        EXPECT_EQ(g_sounds,
+                  step.heard ? std::vector<std::string>{ step.heard } : std::vector<std::string>{})
+            << "step " << &step - steps;
+    }
+}
+
+std::string Text(HWND dlg, int id)
+{
+    std::wstring text(1000, L'\0');
+    text.resize(GetDlgItemTextW(dlg, id, &text[0], int(text.size())));
+    return Narrow(text);
+}
+
+void Click(HWND dlg, int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
+
+class Alarms : public ClockTest {
+protected:
+    Alarms()
+    {
+        g_sounds.clear();
+        m_clock.SetPlaySound(&RecordSound);
+        m_clock.SetTimeSource([this] {
+            ++m_timeReads;
+            return m_now;
+        });
+        SetNow(kDue - 30);
+    }
+    // The clock's time at a UTC second, in the machine's zone as the clock
+    // reads it.
+    void SetNow(std::int64_t utc) { m_now = timekeeping::ZoneClock().At(utc * 1000); }
+    void TickAt(std::int64_t utc)
+    {
+        SetNow(utc);
+        m_clock.DrawClock();
+    }
+    // An alarm whose minute starts at kDue in the clock's zone.
+    static alarms::Alarm Due(bool once, const std::string& label, const std::string& sound)
+    {
+        const timekeeping::CivilTime local = timekeeping::ZoneClock().ToLocal(kDue);
+        return { local.hour, local.minute, once, once ? std::uint8_t(0) : alarms::kEveryDay,
+                 label,      sound,        true };
+    }
+    static HWND RingWindow()
+    {
+        const HWND ring = FindWindowA("#32770", "Zentim alarm");
+        return ring != nullptr && IsWindowVisible(ring) ? ring : nullptr;
+    }
+    // Once the flashes are over the ring window has the keys.
+    static void PressInRingWindow(WPARAM key)
+    {
+        EXPECT_TRUE(PumpUntil([] { return GetActiveWindow() == RingWindow(); }, 3000))
+            << "the ring window never took the keys";
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        EXPECT_TRUE(PumpUntil([] { return RingWindow() == nullptr; }, 2000))
+            << "key " << key << " did not answer the alarm";
+    }
+
+    // A Monday, 08:10:00 UTC.
+    static constexpr std::int64_t kDue = 1772439000;
+    timekeeping::ClockTime m_now{};
+};
+
+// Hidden in the notification area, the clock comes back for its alarm and
+// keeps ticking while it rings; its ring window stays above every other and
+// shows the alarm. S snoozes for five minutes, Enter dismisses. A once
+// alarm is off after its ring, in the file too.
+TEST_F(Alarms, RingsAtItsMinuteUntilSnoozedOrDismissed)
+{
+    const alarms::Alarm alarm = Due(true, "Stand-up", "ring.wav");
+    Change([&](settings::ClockSettings& values) {
+        values.m_alarms = { alarm };
+        values.m_nKukuFlashCount = 1;
+    });
+    Run([&] {
+        TickAt(kDue - 1);
+        m_clock.ShowWindow(SW_MINIMIZE);
+        EXPECT_FALSE(IsWindowVisible(m_clock.m_hWnd));
+        EXPECT_EQ(RingWindow(), nullptr) << "rang before its minute";
+        TickAt(kDue);
+        const HWND ring = RingWindow();
+        ASSERT_NE(ring, nullptr);
+        EXPECT_TRUE(IsWindowVisible(m_clock.m_hWnd) && !IsIconic(m_clock.m_hWnd));
+        EXPECT_EQ(GetWindow(ring, GW_OWNER), m_clock.m_hWnd);
+        EXPECT_NE(GetWindowLongA(ring, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        EXPECT_EQ(Text(ring, IDC_RING_TIME) + " " + Text(ring, IDC_RING_LABEL),
+                  alarms::TimeText(alarm) + " Stand-up");
+        EXPECT_EQ(g_sounds, std::vector<std::string>{ "loop ring.wav" });
+        const int reads = m_timeReads;
+        PumpFor(1300);
+        EXPECT_GT(m_timeReads, reads) << "no tick while it rang";
+        EXPECT_FALSE(m_clock.Settings().m_alarms[0].on);
+        EXPECT_NE(Read("zentim.ini").find("alarm1_on=0"), std::string::npos);
+
+        PressInRingWindow('S');
+        TickAt(kDue + alarms::kSnoozeSeconds - 1);
+        EXPECT_EQ(RingWindow(), nullptr) << "back before five minutes";
+        TickAt(kDue + alarms::kSnoozeSeconds);
+        EXPECT_NE(RingWindow(), nullptr) << "not back after five minutes";
+        PressInRingWindow(VK_RETURN);
+        TickAt(kDue + 3 * alarms::kRingSeconds);
+        EXPECT_EQ(RingWindow(), nullptr);
+    });
+    EXPECT_EQ(g_sounds,
+              (std::vector<std::string>{ "loop ring.wav", "stop", "loop ring.wav", "stop" }));
+}
+
+// Unanswered for ten minutes, an alarm stops and leaves its notice on an
+// icon that shows while the clock is on screen; so does one missed by more
+// than an hour while the computer slept, without ringing. A click on the
+// icon takes the notice away.
+TEST_F(Alarms, UnansweredTenMinutesLeaveTheMissedNotice)
+{
+    const alarms::Alarm alarm = Due(false, "Stand-up", "");
+    Change([&](settings::ClockSettings& values) { values.m_alarms = { alarm }; });
+    const std::string notice = "Missed alarm: " + alarms::TimeText(alarm) + " Stand-up";
+    Run([&] {
+        TickAt(kDue);
+        EXPECT_NE(RingWindow(), nullptr);
+        TickAt(kDue + alarms::kRingSeconds - 1);
+        EXPECT_NE(RingWindow(), nullptr);
+        EXPECT_EQ(m_clock.Ringer().Notice(), "");
+        TickAt(kDue + alarms::kRingSeconds);
+        EXPECT_EQ(RingWindow(), nullptr);
+        EXPECT_EQ(g_sounds, (std::vector<std::string>{ kAlarmSound, "stop" }));
+        EXPECT_EQ(m_clock.Ringer().Notice(), notice);
+        EXPECT_TRUE(m_clock.Ringer().NoticeShown() && IsWindowVisible(m_clock.m_hWnd));
+
+        m_clock.SendMessage(clockwnd::WM_ALARM_NOTICE, 1, WM_LBUTTONDOWN);
+        EXPECT_EQ(m_clock.Ringer().Notice(), "");
+        EXPECT_FALSE(m_clock.Ringer().NoticeShown());
+
+        TickAt(kDue + timekeeping::kSecondsPerDay + alarms::kLateRingSeconds + 1);
+        EXPECT_EQ(RingWindow(), nullptr);
+        EXPECT_EQ(m_clock.Ringer().Notice(), notice);
+        EXPECT_TRUE(m_clock.Ringer().NoticeShown());
+    });
+    EXPECT_EQ(g_sounds, (std::vector<std::string>{ kAlarmSound, "stop" }));
+}
+
+// A chime every minute: it chimes the minute before, gives way in the
+// alarm's minute, and in the next, while the alarm sounds, flashes without
+// a sound of its own.
+TEST_F(Alarms, ChimeGivesWayToTheAlarm)
+{
+    Change([&](settings::ClockSettings& values) {
+        values.m_nKukuType = 1;
+        values.m_nKukuFlashCount = 1;
+        values.m_strKukuSound = "kuku.wav";
+        values.m_alarms = { Due(false, "", "") };
+    });
+    Run([&] {
+        TickAt(kDue - 60);
+        EXPECT_TRUE(PumpUntil([] { return !g_sounds.empty(); }, 2000));
+        TickAt(kDue);
+        PumpFor(600);
+        TickAt(kDue + 60);
+        PumpFor(1000);
+    });
+    EXPECT_EQ(g_sounds, (std::vector<std::string>{ "once kuku.wav", kAlarmSound, "stop" }));
+}
+
+// The list's rows: their box, time, repeat and label.
+std::string Rows(HWND list)
+{
+    std::string rows;
+    const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        const UINT state = UINT(SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
+        rows += state == INDEXTOSTATEIMAGEMASK(2) ? "[x]" : "[ ]";
+        for (int column = 0; column < 3; ++column) {
+            wchar_t text[100] = L"";
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 100;
+            SendMessageW(list, LVM_GETITEMTEXTW, row, LPARAM(&item));
+            rows += " " + Narrow(text);
+        }
+        rows += "|";
+    }
+    return rows;
+}
+
+void SelectRow(HWND list, int row)
+{
+    LVITEMW item{};
+    item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, row, LPARAM(&item));
+}
+
+void SetRowOn(HWND list, int row, bool on)
+{
+    LVITEMW item{};
+    item.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    SendMessageW(list, LVM_SETITEMSTATE, row, LPARAM(&item));
+}
+
+// Runs act in the alarm's dialog that Add or Edit opens, then OK.
+void InAlarmDialog(std::function<void(HWND)> act)
+{
+    WhenShown("Alarm", [act](HWND edit) {
+        act(edit);
+        Click(edit, IDOK);
+    });
+}
+
+class AlarmsDialog : public Alarms {
+protected:
+    // Opens the dialog from the menu, runs act in it, then presses OK or
+    // Cancel.
+    void Open(std::function<void(HWND, HWND)> act, int close = IDOK)
+    {
+        WhenShown("Alarms", [=](HWND dlg) {
+            act(dlg, GetDlgItem(dlg, IDC_ALARMS_LIST));
+            Click(dlg, close);
+        });
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_ALARMS, 0);
+    }
+};
+
+// It lists the file's alarms; an alarm added with chosen days (OK only once
+// a day is chosen), one edited, one deleted, one switched off by its box,
+// and OK writes them into their section alone: every other line of the
+// file stays byte for byte, and the deleted alarm's keys go. The editor's
+// test button plays the system's alarm sound for an empty box.
+TEST_F(AlarmsDialog, AddsEditsDeletesAndWritesItsSectionAlone)
+{
+    const std::string options = "; mine\r\n[Options]\r\nkuku_type=5\r\nkuku_sound=\"\"\r\n"
+                                "up_str=\"\"\r\ndown_str=\"\"\r\n";
+    const std::string before =
+        options + "[Alarms]\r\n"
+                  "alarm1_time=06:00\r\nalarm1_days=daily\r\nalarm1_label=\"Run\"\r\n"
+                  "alarm2_time=22:00\r\nalarm2_label=\"Bed\"\r\n\r\n[Extra]\r\na=1\r\n";
+    Write("zentim.ini", before);
+    Run([&] {
+        Open([&](HWND, HWND list) {
+            EXPECT_EQ(Rows(list), "[x] 06:00 Every day Run|[x] 22:00 Once Bed|");
+            InAlarmDialog([](HWND edit) {
+                SYSTEMTIME time{};
+                SendDlgItemMessageW(edit, IDC_ALARM_TIME, DTM_GETSYSTEMTIME, 0, LPARAM(&time));
+                time.wHour = 7;
+                time.wMinute = 30;
+                SendDlgItemMessageW(edit, IDC_ALARM_TIME, DTM_SETSYSTEMTIME, GDT_VALID,
+                                    LPARAM(&time));
+                Click(edit, IDC_ALARM_ON_DAYS);
+                EXPECT_FALSE(IsWindowEnabled(GetDlgItem(edit, IDOK))) << "no day chosen";
+                for (int day = 0; day < 5; ++day)
+                    Click(edit, IDC_ALARM_MONDAY + day);
+                EXPECT_TRUE(IsWindowEnabled(GetDlgItem(edit, IDOK)));
+                SetDlgItemTextW(edit, IDC_ALARM_LABEL, L"Stand-up");
+                static_cast<CAlarmEditDlg*>(CWnd::FromHandle(edit))->SetPlaySound(&RecordSound);
+                Click(edit, IDC_ALARM_PLAY);
+                SetDlgItemTextW(edit, IDC_ALARM_SOUND, L"C:\\ring.wav");
+            });
+            Click(GetParent(list), IDC_ALARMS_ADD);
+            SelectRow(list, 1);
+            InAlarmDialog([](HWND edit) {
+                EXPECT_EQ(Text(edit, IDC_ALARM_LABEL), "Bed");
+                EXPECT_EQ(IsDlgButtonChecked(edit, IDC_ALARM_ONCE), UINT(BST_CHECKED));
+                Click(edit, IDC_ALARM_DAILY);
+                SetDlgItemTextW(edit, IDC_ALARM_LABEL, L"Sleep");
+            });
+            Click(GetParent(list), IDC_ALARMS_EDIT);
+            SelectRow(list, 0);
+            Click(GetParent(list), IDC_ALARMS_DELETE);
+            SetRowOn(list, 0, false);
+            EXPECT_EQ(Rows(list),
+                      "[ ] 22:00 Every day Sleep|[x] 07:30 Mon Tue Wed Thu Fri Stand-up|");
+        });
+    });
+    EXPECT_EQ(g_sounds, std::vector<std::string>{ "to end Notification.Looping.Alarm" });
+    EXPECT_EQ(m_clock.Settings().m_alarms,
+              (std::vector<alarms::Alarm>{ { 22, 0, false, alarms::kEveryDay, "Sleep", "", false },
+                                           { 7, 30, false, 0x3e, "Stand-up", "C:\\ring.wav" } }));
+    EXPECT_EQ(
+        Read("zentim.ini"),
+        options +
+            "[Alarms]\r\n"
+            "alarm1_time=22:00\r\nalarm1_days=daily\r\nalarm1_label=\"Sleep\"\r\n"
+            "alarm2_time=07:30\r\nalarm2_label=\"Stand-up\"\r\nalarm1_sound=\"\"\r\n"
+            "alarm1_on=0\r\nalarm2_days=mon,tue,wed,thu,fri\r\nalarm2_sound=\"C:\\ring.wav\"\r\n"
+            "alarm2_on=1\r\n\r\n[Extra]\r\na=1\r\n");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+// Add is disabled at sixteen alarms and enabled again by a deletion;
+// Cancel keeps the list and the file; a file that cannot be written says
+// so in one line and stays as it was.
+TEST_F(AlarmsDialog, SixteenAtMostCancelKeepsAndAFailedWriteSaysSo)
+{
+    const std::vector<alarms::Alarm> sixteen(alarms::kMaxAlarms, alarms::Alarm{ 6, 45 });
+    Change([&](settings::ClockSettings& values) { values.m_alarms = sixteen; });
+    Run([&] {
+        Open(
+            [&](HWND dlg, HWND list) {
+                EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, IDC_ALARMS_ADD)));
+                SelectRow(list, 3);
+                Click(dlg, IDC_ALARMS_DELETE);
+                EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_ALARMS_ADD)));
+            },
+            IDCANCEL);
+        EXPECT_EQ(m_clock.Settings().m_alarms, sixteen);
+        EXPECT_EQ(Read("zentim.ini"), "");
+
+        Write("zentim.ini", "[Options]\r\nkuku_type=5\r\n");
+        const HANDLE lock = CreateFileW(Widen(Path("zentim.ini")).c_str(), GENERIC_READ, 0, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        Open([&](HWND dlg, HWND list) {
+            SelectRow(list, 0);
+            Click(dlg, IDC_ALARMS_DELETE);
+        });
+        CloseHandle(lock);
+    });
+    EXPECT_EQ(m_clock.Settings().m_alarms.size(), sixteen.size() - 1);
+    EXPECT_EQ(Read("zentim.ini"), "[Options]\r\nkuku_type=5\r\n");
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text, "Can`t write Alarms!\n");
+    EXPECT_EQ(m_boxes[0].type, UINT(MB_OK | MB_ICONERROR));
+}
+
+} // namespace
