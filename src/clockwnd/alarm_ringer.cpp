@@ -83,15 +83,12 @@ bool AlarmRinger::ChimeGivesWay(std::int64_t minuteStartUtc) const
 
 void AlarmRinger::StartSounding(HWND clock, int flashCount)
 {
-    // Back from the notification area: a ring is there to be seen.
-    if (IsIconic(clock) || !IsWindowVisible(clock))
-        ShowWindow(clock, SW_RESTORE);
     // The alarm that began sounding last is the one heard.
     const auto newest = std::find_if(m_rings.rbegin(), m_rings.rend(), Sounding);
     m_player.StartAlarm(newest->GetAlarm().sound);
     ShowSounding();
-    // The flashes activate the clock; the keys go to the ring window after
-    // them.
+    // The flashes bring the clock back from the notification area and
+    // activate it; the keys go to the ring window after them.
     m_chime.Stop();
     m_chime.Start(clock, flashCount > 0 ? flashCount : kDefaultFlashes, std::string(),
                   [this] { m_window.TakeKeys(); });

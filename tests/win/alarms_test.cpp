@@ -190,24 +190,32 @@ TEST_F(Alarms, UnansweredTenMinutesLeaveTheMissedNotice)
     });
 }
 
-// A chime every minute: it chimes the minute before, gives way in the
-// alarm's minute, and in the next, while the alarm sounds, flashes without
-// a sound of its own.
+// A chime every minute without flashes: it chimes the minute before, gives
+// way in the alarm's minute, and in the next, while the alarm sounds, keeps
+// its sound. The alarm flashes three times when the chime's setting asks
+// for none.
 TEST_F(Alarms, ChimeGivesWayToTheAlarm)
 {
     Change([&](settings::ClockSettings& values) {
         values.m_nKukuType = 1;
-        values.m_nKukuFlashCount = 1;
         values.m_strKukuSound = "kuku.wav";
         values.m_alarms = { Due(false, "", "") };
     });
     Run([&] {
+        // A window manager may answer a change twice: a run counts once.
+        int flashes = 0;
+        WPARAM last = SIZE_RESTORED;
+        SentMessages sizes([&](const CWPSTRUCT& call) {
+            if (call.hwnd != m_clock.m_hWnd || call.message != WM_SIZE)
+                return;
+            flashes += call.wParam == SIZE_MAXIMIZED && last != SIZE_MAXIMIZED;
+            last = call.wParam;
+        });
         TickAt(kDue - 60);
-        EXPECT_TRUE(PumpUntil([] { return !g_sounds.empty(); }, 2000));
         TickAt(kDue);
-        PumpFor(600);
+        PumpFor(1500);
         TickAt(kDue + 60);
-        PumpFor(1000);
+        EXPECT_EQ(flashes, 3);
     });
     EXPECT_EQ(g_sounds, (std::vector<std::string>{ "once kuku.wav", kAlarmSound, "stop" }));
 }
