@@ -29,8 +29,8 @@ void CRingWindow::Show(const std::string& times, const std::string& labels)
         return;
     SetDlgItemText(IDC_RING_TIME, times);
     SetDlgItemText(IDC_RING_LABEL, labels);
-    // Above every other window, whatever the template made of it: not every
-    // implementation of the API takes the extended style alone.
+    // At the top of the topmost band, above the clock too, and again when
+    // it shows another ring.
     SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }

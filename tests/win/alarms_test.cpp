@@ -121,15 +121,16 @@ protected:
 };
 
 // Hidden in the notification area, the clock comes back for its alarm and
-// keeps ticking while it rings; its ring window stays above every other and
-// shows the alarm. S snoozes for five minutes, Enter dismisses. A once
-// alarm is off after its ring, in the file too.
+// keeps ticking while it rings; its ring window stays above every other,
+// above ordinary windows or not, and shows the alarm. S snoozes for five minutes, Enter dismisses.
+// A once alarm is off after its ring, in the file too.
 TEST_F(Alarms, RingsAtItsMinuteUntilSnoozedOrDismissed)
 {
     const alarms::Alarm alarm = Due(true, "Stand-up", "ring.wav");
     Change([&](settings::ClockSettings& values) {
         values.m_alarms = { alarm };
         values.m_nKukuFlashCount = 1;
+        values.m_bAlwaysOnTop = false;
     });
     Run([&] {
         TickAt(kDue - 1);
@@ -157,8 +158,8 @@ TEST_F(Alarms, RingsAtItsMinuteUntilSnoozedOrDismissed)
         TickAt(kDue + alarms::kSnoozeSeconds);
         EXPECT_NE(RingWindow(), nullptr) << "not back after five minutes";
         PressInRingWindow(VK_RETURN);
-        TickAt(kDue + 3 * alarms::kRingSeconds);
-        EXPECT_EQ(RingWindow(), nullptr);
+        TickAt(kDue + 2 * alarms::kSnoozeSeconds);
+        EXPECT_EQ(RingWindow(), nullptr) << "back after a dismissal";
     });
     EXPECT_EQ(g_sounds,
               (std::vector<std::string>{ "loop ring.wav", "stop", "loop ring.wav", "stop" }));
@@ -220,6 +221,22 @@ TEST_F(Alarms, ChimeGivesWayToTheAlarm)
     EXPECT_EQ(g_sounds, (std::vector<std::string>{ "once kuku.wav", kAlarmSound, "stop" }));
 }
 
+// A once alarm that rings while the options dialog is open stays off when
+// the dialog's Apply hands back the settings it took before.
+TEST_F(Alarms, OptionsApplyKeepsWhatARingChanged)
+{
+    Change([&](settings::ClockSettings& values) { values.m_alarms = { Due(true, "", "") }; });
+    Run([&] {
+        WhenShown("Zentim options", [&](HWND options) {
+            TickAt(kDue);
+            Click(options, IDC_BUTTON_APPLY);
+            CloseOptions(options, 0);
+        });
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
+    });
+    EXPECT_FALSE(m_clock.Settings().m_alarms[0].on);
+}
+
 // The list's rows: their box, time, repeat and label.
 std::string Rows(HWND list)
 {
@@ -276,10 +293,10 @@ protected:
 };
 
 // It lists the file's alarms; an alarm added with chosen days (OK only once
-// a day is chosen), one edited, one deleted, one switched off by its box,
-// and OK writes them into their section alone: every other line of the
-// file stays byte for byte. The editor's test button plays the system's
-// alarm sound for an empty box.
+// a day is chosen), one edited after a double-click on it, one deleted, one
+// switched off by its box, and OK writes them into their section alone:
+// every other line of the file stays byte for byte. The editor's test
+// button plays the system's alarm sound for an empty box.
 TEST_F(AlarmsDialog, AddsEditsDeletesAndWritesItsSectionAlone)
 {
     const std::string options = "; mine\r\n[Options]\r\nkuku_type=5\r\nkuku_sound=\"\"\r\n"
@@ -317,7 +334,9 @@ TEST_F(AlarmsDialog, AddsEditsDeletesAndWritesItsSectionAlone)
                 Click(edit, IDC_ALARM_DAILY);
                 SetDlgItemTextW(edit, IDC_ALARM_LABEL, L"Sleep");
             });
-            Click(GetParent(list), IDC_ALARMS_EDIT);
+            RECT row{ LVIR_LABEL };
+            SendMessageW(list, LVM_GETITEMRECT, 1, LPARAM(&row));
+            SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 2, row.top + 2));
             SetRowState(list, 0, kSelected, kSelected);
             Click(GetParent(list), IDC_ALARMS_DELETE);
             SetRowState(list, 0, INDEXTOSTATEIMAGEMASK(1), LVIS_STATEIMAGEMASK);
