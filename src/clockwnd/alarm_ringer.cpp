@@ -85,6 +85,8 @@ void AlarmRinger::StartSounding(HWND clock, int flashCount)
 {
     // The alarm that began sounding last is the one heard.
     const auto newest = std::find_if(m_rings.rbegin(), m_rings.rend(), Sounding);
+    if (newest == m_rings.rend())
+        return;
     m_player.StartAlarm(newest->GetAlarm().sound);
     ShowSounding();
     // The flashes bring the clock back from the notification area and

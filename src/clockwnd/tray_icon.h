@@ -30,7 +30,6 @@ public:
     // A shown icon takes text as its tip, and shows it in a balloon under
     // title too.
     void Notify(const std::string& title, const std::string& text);
-    const std::string& Tip() const { return m_tip; }
 
 private:
     UINT m_id;
