@@ -203,17 +203,20 @@ def quarter_past_nine():
 
 
 class Clock:
-    """A program started in folder, its window shown at the rectangle at."""
+    """A program started in folder, its window shown at the rectangle at; launcher
+    runs Wine (faketime, say) and env adds to or replaces its variables."""
 
-    def __init__(self, desktop, program, folder, at, args=()):
+    def __init__(self, desktop, program, folder, at, args=(), launcher=(), env=None):
         assert program.is_file(), f"{program} is missing: build first (scripts/build)"
         self.desktop, self.folder = desktop, folder
         # Under load Wine now and then loses a window's first mapping, or lets
         # openbox's first placement undo the program's move to the saved
         # rectangle: the clock is not shown, or at its first size. Start again.
         for _ in range(3):
-            self.process = subprocess.Popen(["wine", program, *args], cwd=folder, start_new_session=True,
-                                            env=dict(desktop.env, TZ=quarter_past_nine()), **QUIET)
+            self.process = subprocess.Popen([*launcher, "wine", program, *args], cwd=folder,
+                                            start_new_session=True,
+                                            env={**desktop.env, "TZ": quarter_past_nine(),
+                                                 **(env or {})}, **QUIET)
             self.window = poll(self._find_window, 15)
             if (seen := self.window and self.wait_geometry(at)) == at:
                 return

@@ -11,6 +11,22 @@ std::string TimeText(const Alarm& alarm)
     return text;
 }
 
+std::string RepeatText(const Alarm& alarm)
+{
+    if (alarm.once)
+        return "Once";
+    if (alarm.days == kEveryDay)
+        return "Every day";
+    static const char* const kNames[] = { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };
+    std::string text;
+    for (int i = 1; i <= 7; ++i) {
+        const int weekday = i % 7;
+        if (alarm.days >> weekday & 1)
+            text += (text.empty() ? "" : " ") + std::string(kNames[weekday]);
+    }
+    return text.empty() ? "Never" : text;
+}
+
 std::string MissedNotice(const Alarm& alarm)
 {
     std::string notice = "Missed alarm: " + TimeText(alarm);

@@ -1,6 +1,7 @@
 // Alarm: one alarm as the user sets it - the minute it rings, on which days,
-// what it says and plays, and whether it is on - with its "HH:MM" text and
-// the notice for one that rang unanswered or was missed.
+// what it says and plays, and whether it is on - with its "HH:MM" text, its
+// repeat as the list of alarms shows it, and the notice for one that rang
+// unanswered or was missed.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,9 @@ struct Alarm {
 
 // "07:30".
 std::string TimeText(const Alarm& alarm);
+// "Once", "Every day", the days from Monday ("Mon Wed Fri"), or "Never"
+// for a repeating alarm without a day.
+std::string RepeatText(const Alarm& alarm);
 // "Missed alarm: 07:30 Stand-up", or "Missed alarm: 07:30" without a label.
 std::string MissedNotice(const Alarm& alarm);
 

@@ -2,6 +2,8 @@
 
 #include "framework/text.h"
 
+#include <utility>
+
 namespace clockwnd {
 namespace {
 
@@ -31,10 +33,12 @@ std::optional<int> SoundLengthMs(const std::string& file)
 
 } // namespace
 
-void ChimeRunner::Start(HWND window, int flashCount, const std::string& sound)
+void ChimeRunner::Start(HWND window, int flashCount, const std::string& sound,
+                        std::function<void()> afterFlashes)
 {
     if (Running())
         return;
+    m_afterFlashes = std::move(afterFlashes);
     m_checkRestored = false;
     m_checksLeft = kRestoreChecks;
     m_window = window;
@@ -86,11 +90,15 @@ void ChimeRunner::RunSteps()
         if (!step) {
             m_steps.reset();
             CheckRestoredLater();
+            FlashesOver();
             break;
         }
         if (step->action == face::ChimeAction::Sound) {
-            m_player.Start(m_sound);
-            if (const std::optional<int> length = SoundLengthMs(m_sound))
+            // Kept quiet while an alarm sounds: then no sound of its own
+            // waits for a click to stop it.
+            const std::optional<int> length =
+                m_player.StartChime(m_sound) ? SoundLengthMs(m_sound) : std::nullopt;
+            if (length)
                 m_soundEnds = GetTickCount64() + static_cast<ULONGLONG>(*length);
         } else {
             ShowWindow(m_window,
@@ -101,6 +109,12 @@ void ChimeRunner::RunSteps()
             return;
         }
     }
+}
+
+void ChimeRunner::FlashesOver()
+{
+    if (const std::function<void()> after = std::exchange(m_afterFlashes, nullptr))
+        after();
 }
 
 bool ChimeRunner::Running() const
@@ -118,8 +132,9 @@ bool ChimeRunner::Stop()
     if (m_steps)
         CheckRestoredLater();
     m_steps.reset();
+    FlashesOver();
     if (m_soundEnds)
-        m_player.Stop();
+        m_player.Stop(face::SoundUse::Chime);
     m_soundEnds.reset();
     return true;
 }

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,8 +22,12 @@ public:
 
     explicit ChimeRunner(face::SoundPlayer& player) : m_player(player) {}
 
-    // Starts a chime on window, unless one runs already.
-    void Start(HWND window, int flashCount, const std::string& sound);
+    // Starts a chime on window, unless one runs already; afterFlashes runs
+    // once the last flash is over or the chime is stopped before it. A
+    // flash activates the window, so whatever should have the keys then
+    // takes them back there.
+    void Start(HWND window, int flashCount, const std::string& sound,
+               std::function<void()> afterFlashes = nullptr);
     // The chime's timer fired: the next step.
     void OnTimer();
     // Whether a flash is still to come or the sound still plays.
@@ -38,10 +43,12 @@ private:
     // restore that followed it (Wine's does, late, and with the maximised
     // rectangle alone).
     void CheckRestoredLater();
+    void FlashesOver();
 
     face::SoundPlayer& m_player;
     HWND m_window = nullptr;
     std::optional<face::ChimeSequence> m_steps;
+    std::function<void()> m_afterFlashes;
     bool m_checkRestored = false;
     // A window manager that keeps the window elsewhere is not fought for
     // ever.

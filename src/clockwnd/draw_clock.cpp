@@ -1,6 +1,6 @@
 // CZentimDlg::DrawClock and CheckKuku: each tick's pass - the chime when
-// one is due, then the face of that second; the face a paint shows; and
-// the presenter that puts it on screen.
+// one is due, the alarms, then the face of that second; the face a paint
+// shows; and the presenter that puts it on screen.
 #include "clockwnd/zentim_dlg.h"
 
 #include "clockwnd/layered_presenter.h"
@@ -11,7 +11,10 @@
 timekeeping::ClockTime CZentimDlg::DrawClock()
 {
     const timekeeping::ClockTime now = m_timeSource();
+    // The chime first: a once alarm is still on, for the chime to give way
+    // to, until it has rung.
     CheckKuku(now);
+    CheckAlarms(now);
     m_lastTime = now;
     if (m_presenter) {
         m_presenter->Present(m_hWnd, Content(now));
@@ -76,6 +79,9 @@ void CZentimDlg::ApplyLook()
 
 void CZentimDlg::CheckKuku(const timekeeping::ClockTime& time)
 {
-    if (m_kukuLatch.ClaimChime(time, m_settings.m_nKukuType))
+    // Claimed all the same in an alarm's minute, so that it does not chime
+    // at the next tick instead.
+    if (m_kukuLatch.ClaimChime(time, m_settings.m_nKukuType) &&
+        !m_ringer.ChimeGivesWay(time.seconds - time.second))
         m_chime.Start(m_hWnd, m_settings.m_nKukuFlashCount, m_settings.m_strKukuSound);
 }

@@ -1,6 +1,7 @@
-// TrayIcon: the clock's icon in the notification area, owned: added with
-// the window it calls back, shown again when the shell restarts (its icons
-// are gone then), deleted with its owner at the latest.
+// TrayIcon: an icon of the clock in the notification area, owned: added
+// with the window it calls back, shown again when the shell restarts (its
+// icons are gone then), deleted with its owner at the latest. Its tip and
+// a balloon can tell the user something.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +12,8 @@ namespace clockwnd {
 
 class TrayIcon {
 public:
-    TrayIcon() = default;
+    // The window's icon number id: a window may show more than one.
+    explicit TrayIcon(UINT id = 0) : m_id(id) {}
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
     ~TrayIcon() { Delete(); }
@@ -25,8 +27,12 @@ public:
     // added again; false when it could not be.
     bool OnTaskbarCreated();
     bool Shown() const { return m_shown; }
+    // A shown icon takes text as its tip, and shows it in a balloon under
+    // title too.
+    void Notify(const std::string& title, const std::string& text);
 
 private:
+    UINT m_id;
     HWND m_window = nullptr;
     UINT m_callbackMessage = 0;
     HICON m_icon = nullptr;

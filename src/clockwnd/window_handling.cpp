@@ -169,6 +169,8 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0 &&
         !m_trayIcon.OnTaskbarCreated())
         ShowWindow(SW_RESTORE);
+    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0)
+        m_ringer.OnTaskbarCreated();
     if (message == WM_DESTROY) {
         // An icon left behind would point at a window that is gone, and a
         // sound would go on after the clock.
@@ -176,6 +178,7 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_chime.Stop();
         m_tooltip.Destroy();
         clockwnd::ClockInstance::UnmarkWindow(m_hWnd, m_strSettingsFolder);
+        m_ringer.Stop();
         // The kept frame was made for this window.
         if (m_presenter)
             m_presenter->Release(m_hWnd);

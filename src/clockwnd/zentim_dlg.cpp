@@ -54,6 +54,8 @@ ON_WM_RBUTTONDOWN()
 ON_WM_SIZING()
 ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
 ON_COMMAND(ID_MENU_OPTIONS, OnMenuOptions)
+ON_COMMAND(ID_MENU_ALARMS, OnMenuAlarms)
+ON_MESSAGE(clockwnd::WM_ALARM_NOTICE, OnAlarmNotice)
 ON_COMMAND(ID_MENU_MINIMIZE, OnMenuMinimize)
 ON_COMMAND(ID_MENU_MAXIMIZE, OnMenuMaximize)
 ON_COMMAND(ID_MENU_RESTORE, OnMenuRestore)
@@ -111,6 +113,7 @@ void CZentimDlg::ApplySettings(const settings::ClockSettings& values)
     m_zoneClock.SetZone(values.m_strTimeZone);
     ApplyAlwaysOnTop();
     ApplyLook();
+    m_ringer.SetAlarms(values.m_alarms);
     // What changes the face's time or what it shows is seen at once, not at
     // the next tick, a minute away on a clock without its second hand.
     if (newFace && m_bFirstPaintDone && m_hWnd != nullptr)

@@ -1,10 +1,11 @@
 // CZentimDlg: the clock window. It holds the settings, draws the face once
 // a second, loads and saves the settings file, and is dragged, resized,
 // minimised into the notification area and driven from its menu; the
-// chime and the notification-area icon are owners of their own.
+// chime, the alarms and the notification-area icon are owners of their own.
 // WM_TRAY_NOTIFY: the message its notification-area icon sends it.
 #pragma once
 
+#include "clockwnd/alarm_ringer.h"
 #include "clockwnd/chime_runner.h"
 #include "clockwnd/date_tooltip.h"
 #include "clockwnd/face_presenter.h"
@@ -74,6 +75,9 @@ public:
     // chime runs only stops it.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // The alarms at work, for the tests to look at.
+    const clockwnd::AlarmRinger& Ringer() const { return m_ringer; }
+
     // The window's screen rectangle as the system last reported it.
     RECT m_rcWindow{};
     // The folder whose zentim.ini the clock reads: the one it was started
@@ -107,6 +111,8 @@ private:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimeChange(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
+    void OnMenuAlarms();
+    LRESULT OnAlarmNotice(WPARAM wParam, LPARAM lParam);
 
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
     void OnLButtonDown(UINT nFlags, POINT point);
@@ -146,6 +152,10 @@ private:
     clockwnd::FaceContent Content(const timekeeping::ClockTime& time) const;
     // The date window's text of the time's day.
     const std::string& DateText(const timekeeping::ClockTime& time) const;
+    // Rings, snoozes and reports the alarms due by time.
+    void CheckAlarms(const timekeeping::ClockTime& time);
+    // Writes the alarms alone to zentim.ini; says so when it cannot.
+    void SaveAlarms();
     // One read of zentim.ini, applied when it could be read; tried again
     // from a timer while another program holds it.
     void AttemptLoad();
@@ -189,6 +199,7 @@ private:
     face::SoundPlayer m_sound;
     clockwnd::ChimeRunner m_chime{ m_sound };
     clockwnd::DateTooltip m_tooltip;
+    clockwnd::AlarmRinger m_ringer{ m_sound, m_chime, m_zoneClock };
     settings::LoadAttempts m_loadAttempts;
     // Shown while the clock is hidden in the notification area or lets
     // clicks through.

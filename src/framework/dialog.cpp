@@ -42,6 +42,13 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
+bool CDialog::Create()
+{
+    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), ModalOwner(),
+                       &DialogProc, reinterpret_cast<LPARAM>(this));
+    return m_hWnd != nullptr;
+}
+
 void CDialog::ReturnToOwner()
 {
     // Before the dialog goes, as the system's own dialogs do: hidden while

@@ -1,4 +1,5 @@
-// CDialog: a dialog made from a template, run by its own modal loop.
+// CDialog: a dialog made from a template, run by its own modal loop or
+// created modeless.
 // CDataExchange and DDX_Control: binding control objects at initialisation.
 #pragma once
 
@@ -24,6 +25,13 @@ public:
     // the window is destroyed. Returns the EndDialog result, or -1.
     INT_PTR DoModal();
     void EndDialog(int nResult);
+    // Creates the dialog modeless, owned as DoModal's would be, and returns
+    // at once; false when it could not be made. Its owner stays enabled, it
+    // shows when its template or its owner says so, and its input goes
+    // through PreTranslateMessage in whichever modal loop runs. It ends with
+    // DestroyWindow: EndDialog would only hide it, so a modeless dialog
+    // gives OnOK and OnCancel its own meaning.
+    bool Create();
 
     // Keyboard and mouse input for the dialog goes through the standard
     // dialog navigation (IsDialogMessage).

@@ -37,6 +37,11 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             continue;
         if (message == WM_COMMAND && (row->id != LOWORD(wParam) || row->code != HIWORD(wParam)))
             continue;
+        if (message == WM_NOTIFY) {
+            const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (row->id != header.idFrom || row->code != header.code)
+                continue;
+        }
         *pResult = row->handler(this, wParam, lParam);
         return true;
     }

@@ -14,7 +14,8 @@ class CWnd;
 
 // One row of a message map. For WM_COMMAND rows `id` is the command or
 // control identifier and `code` the notification code (0 for menu commands
-// and for BN_CLICKED alike, as in the system itself).
+// and for BN_CLICKED alike, as in the system itself); for WM_NOTIFY rows
+// the control's identifier and its notification code.
 struct CMessageMapEntry {
     UINT message;
     UINT code;
@@ -148,6 +149,10 @@ private:
 #define ON_COMMAND(id, memberFn) AFX_MAP_ROW(WM_COMMAND, 0, id, self->memberFn(); return 0;)
 #define ON_BN_CLICKED(id, memberFn)                                                                \
     AFX_MAP_ROW(WM_COMMAND, BN_CLICKED, id, self->memberFn(); return 0;)
+// The handler gets the notification's header and returns its result.
+#define ON_NOTIFY(notifyCode, id, memberFn)                                                        \
+    AFX_MAP_ROW(WM_NOTIFY, static_cast<UINT>(notifyCode), id,                                      \
+                return self->memberFn(reinterpret_cast<NMHDR*>(lParam));)
 // The handler is told which button it was.
 #define ON_BN_CLICKED_EX(id, memberFn)                                                             \
     AFX_MAP_ROW(WM_COMMAND, BN_CLICKED, id, self->memberFn(id); return 0;)

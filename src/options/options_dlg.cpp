@@ -132,6 +132,9 @@ void COptions::OnBnClickedButtonApply()
     const LRESULT zone = SendDlgItemMessageW(m_hWnd, IDC_COMBO_TIME_ZONE, CB_GETCURSEL, 0, 0);
     if (zone >= 0 && static_cast<std::size_t>(zone) < m_zoneKeys.size())
         clock.m_strTimeZone = m_zoneKeys[static_cast<std::size_t>(zone)];
+    // The alarms are not this dialog's: a once alarm may have rung and
+    // turned itself off since it took its copy.
+    clock.m_alarms = m_pTarget->Settings().m_alarms;
     m_pTarget->ApplySettings(clock);
 
     const bool startWithSystem = IsDlgButtonChecked(m_hWnd, IDC_CHECK_LOAD_AT_START) == BST_CHECKED;

@@ -5,6 +5,9 @@
 // Dialog templates
 #define IDD_ZENTIM_DIALOG 102
 #define IDD_OPTIONS 103
+#define IDD_ALARMS 104
+#define IDD_ALARM_EDIT 105
+#define IDD_RING 106
 
 // Icons and menus
 #define IDR_MAINFRAME 128
@@ -42,6 +45,32 @@
 #define IDC_CHECK_SECOND_HAND 1026
 #define IDC_COMBO_TIME_ZONE 1027
 
+// Controls of the alarms dialog
+#define IDC_ALARMS_LIST 1100
+#define IDC_ALARMS_ADD 1101
+#define IDC_ALARMS_EDIT 1102
+#define IDC_ALARMS_DELETE 1103
+
+// Controls of the dialog that edits one alarm; the days' boxes run from
+// Monday to Sunday in numbers one apart.
+#define IDC_ALARM_TIME 1110
+#define IDC_ALARM_ON 1111
+#define IDC_ALARM_ONCE 1112
+#define IDC_ALARM_DAILY 1113
+#define IDC_ALARM_ON_DAYS 1114
+#define IDC_ALARM_MONDAY 1115
+#define IDC_ALARM_SUNDAY 1121
+#define IDC_ALARM_LABEL 1122
+#define IDC_ALARM_PLAY 1123
+#define IDC_ALARM_SOUND 1124
+#define IDC_ALARM_BROWSE 1125
+
+// Controls of the window of a ringing alarm
+#define IDC_RING_TIME 1130
+#define IDC_RING_LABEL 1131
+#define IDC_RING_DISMISS 1132
+#define IDC_RING_SNOOZE 1133
+
 // Popup menu commands
 #define ID_MENU_OPTIONS 32771
 #define ID_MENU_EXIT 32772
@@ -50,6 +79,7 @@
 #define ID_MENU_MINIMIZE 32784
 #define ID_MENU_MAXIMIZE 32785
 #define ID_MENU_LOAD_OPTIONS 32786
+#define ID_MENU_ALARMS 32788
 // Only in the notification-area icon's menu, while clicks pass through.
 #define ID_MENU_CLICK_THROUGH 32787
 

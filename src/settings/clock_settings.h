@@ -2,9 +2,11 @@
 // a clock has before any file is read.
 #pragma once
 
+#include "alarms/alarm.h"
 #include "face/face_style.h"
 
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -27,6 +29,9 @@ struct ClockSettings {
     static constexpr int kMinOpacity = 20;
     static constexpr int kMaxOpacity = 100;
 
+    // At most alarms::kMaxAlarms, in the order the user put them.
+    std::vector<alarms::Alarm> m_alarms;
+
     bool operator==(const ClockSettings& o) const
     {
         return m_nKukuType == o.m_nKukuType && m_strKukuSound == o.m_strKukuSound &&
@@ -35,7 +40,8 @@ struct ClockSettings {
                m_style == o.m_style && m_bAlwaysOnTop == o.m_bAlwaysOnTop &&
                m_bSmoothFace == o.m_bSmoothFace && m_nOpacity == o.m_nOpacity &&
                m_bClickThrough == o.m_bClickThrough && m_bDateWindow == o.m_bDateWindow &&
-               m_strTimeZone == o.m_strTimeZone && m_bSecondHand == o.m_bSecondHand;
+               m_strTimeZone == o.m_strTimeZone && m_bSecondHand == o.m_bSecondHand &&
+               m_alarms == o.m_alarms;
     }
 };
 

@@ -131,7 +131,9 @@ void IniDocument::Write(const char* section, const char* key, const std::string&
 
 void IniDocument::Remove(const char* section, const char* key)
 {
-    if (const std::optional<std::size_t> at = FindKey(section, key))
+    // Every line of the key: a second one, hidden behind the first, would
+    // come to light as soon as the first was gone.
+    while (const std::optional<std::size_t> at = FindKey(section, key))
         m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*at));
 }
 

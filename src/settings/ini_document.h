@@ -24,6 +24,7 @@ public:
     // Replaces the value of the key where it stands; else appends the key
     // after the last line of its section, or the section at the end.
     void Write(const char* section, const char* key, const std::string& value) override;
+    // Every line of the key in the section goes.
     void Remove(const char* section, const char* key) override;
 
 private:

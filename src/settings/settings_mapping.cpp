@@ -1,9 +1,11 @@
 #include "settings/settings_mapping.h"
 
+#include "settings/alarm_keys.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace settings {
@@ -143,6 +145,13 @@ Loaded Load(const Store& store)
     v.m_bDateWindow = ReadNumberOr(store, kDateWindowKey, 0) != 0;
     v.m_strTimeZone = store.Read(kOptionsSection, kTimeZoneKey).value_or(std::string());
     v.m_bSecondHand = ReadNumberOr(store, kSecondHandKey, 1) != 0;
+
+    // A file from before the alarms has no section for them: no alarm, and
+    // not a word.
+    LoadedAlarms alarms =
+        ReadAlarms([&](const std::string& key) { return store.Read(kAlarmsSection, key.c_str()); });
+    v.m_alarms = std::move(alarms.alarms);
+    messages += alarms.messages;
     return loaded;
 }
 
@@ -150,6 +159,16 @@ void Save(Store& store, const ClockSettings& values, const ScreenRect& window)
 {
     for (const KeyWrite& write : KeyWrites(values, window))
         store.Write(write.section, write.key, write.value);
+    SaveAlarms(store, values.m_alarms);
+}
+
+void SaveAlarms(Store& store, const std::vector<alarms::Alarm>& alarms)
+{
+    const AlarmKeys keys = WriteAlarms(alarms);
+    for (const auto& [key, value] : keys.values)
+        store.Write(kAlarmsSection, key.c_str(), value);
+    for (const std::string& key : keys.removed)
+        store.Remove(kAlarmsSection, key.c_str());
 }
 
 std::string SaveFailureMessages()
@@ -161,8 +180,10 @@ std::string SaveFailureMessages()
         if (messages.find(line) == std::string::npos)
             messages += line;
     }
-    return messages;
+    return messages + SaveAlarmsFailureMessage();
 }
+
+std::string SaveAlarmsFailureMessage() { return "Can`t write Alarms!\n"; }
 
 std::string SaveConfirmation(const std::string& iniPath)
 {

@@ -10,8 +10,8 @@ from zentim_e2e import (DESKTOP_RGB, SAVED, WHITE, close, confirm, count, poll, 
 # Where things lie in the 240 x 240 face.
 UP_TEXT, DOWN_TEXT, PANEL = (50, 60, 190, 86), (50, 140, 190, 175), (50, 172, 190, 210)
 # Down presses in the popup menu: Minimize, Restore, the grayed Maximize
-# (separators are skipped), Options, Save options.
-TO_OPTIONS, TO_SAVE_OPTIONS = 4, 5
+# (separators are skipped), Options, Alarms..., Save options.
+TO_OPTIONS, TO_SAVE_OPTIONS = 4, 6
 TRAY = "Wine System Tray"
 
 

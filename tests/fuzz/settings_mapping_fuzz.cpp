@@ -1,9 +1,11 @@
 // libFuzzer target over the settings file: whatever bytes zentim.ini holds,
 // reading them must neither crash nor overflow, must keep every line it is
 // not asked to change, must apply only a window rectangle that may be
-// applied, must say only its own messages, and what it loaded must save
-// and load back unchanged. A broken promise aborts, which libFuzzer
+// applied, must say only its own messages, must take only alarms that can
+// ring, and what it loaded (the alarms included) must save and load back
+// unchanged. A broken promise aborts, which libFuzzer
 // reports with the input that did it.
+#include "alarms/alarm.h"
 #include "settings/ini_document.h"
 #include "settings/settings_file.h"
 #include "settings/settings_mapping.h"
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,7 +48,32 @@ bool OnlyLoadMessages(std::string messages)
         if (at != std::string::npos)
             messages.erase(at, std::string(line).size());
     }
-    return messages.empty();
+    // Then a line per alarm left out, each number once, in order.
+    int last = 0;
+    for (std::size_t start = 0; start < messages.size();) {
+        const std::size_t end = messages.find('\n', start);
+        int number = 0, length = 0;
+        if (end == std::string::npos ||
+            std::sscanf(messages.c_str() + start, "Can`t load alarm %d: %n", &number, &length) !=
+                1 ||
+            length == 0 || number <= last || number > alarms::kMaxAlarms)
+            return false;
+        last = number;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool AlarmsCanRing(const std::vector<alarms::Alarm>& list)
+{
+    if (list.size() > static_cast<std::size_t>(alarms::kMaxAlarms))
+        return false;
+    for (const alarms::Alarm& alarm : list) {
+        if (alarm.hour < 0 || alarm.hour > 23 || alarm.minute < 0 || alarm.minute > 59 ||
+            alarm.days > alarms::kEveryDay || (alarm.once && alarm.days != 0))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -65,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(OnlyLoadMessages(loaded.messages), "a load says only its own messages, once each");
     Check(!loaded.window || settings::IsUsableWindowRect(*loaded.window),
           "only a usable rectangle is applied");
+    Check(AlarmsCanRing(loaded.values.m_alarms), "at most 16 alarms, each at a time of day");
     for (const auto& number :
          { std::make_pair(settings::kKukuTypeKey, loaded.values.m_nKukuType),
            std::make_pair(settings::kKukuFlashCountKey, loaded.values.m_nKukuFlashCount),

@@ -1,6 +1,6 @@
 // The [Alarms] keys: what a load takes from them and says about the alarms
 // it skips, what a save writes and removes, and that it reads back equal.
-#include "alarms/alarm_keys.h"
+#include "settings/alarm_keys.h"
 #include "settings/ini_document.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,10 @@ using alarms::Alarm;
 
 constexpr std::uint8_t kWeekdays = 0x3e;
 
-alarms::LoadedAlarms Read(const settings::IniDocument& store)
+settings::LoadedAlarms Read(const settings::IniDocument& store)
 {
-    return alarms::ReadAlarms(
-        [&](const std::string& key) { return store.Read(alarms::kAlarmsSection, key.c_str()); });
+    return settings::ReadAlarms(
+        [&](const std::string& key) { return store.Read(settings::kAlarmsSection, key.c_str()); });
 }
 
 // Absent keys take their defaults; days, times and switches as a hand-edited
@@ -22,7 +22,7 @@ alarms::LoadedAlarms Read(const settings::IniDocument& store)
 // is skipped with a line.
 TEST(AlarmKeys, LoadTakesWhatItCanReadAndSaysWhatItSkips)
 {
-    const alarms::LoadedAlarms loaded = Read(settings::IniDocument(
+    const settings::LoadedAlarms loaded = Read(settings::IniDocument(
         "[Alarms]\nalarm1_time=07:30\nalarm1_days=mon,tue,wed,thu,fri\nalarm1_label=\"Stand-up\"\n"
         "alarm1_sound=\"\"\nalarm1_on=1\nalarm2_time=23:59\nalarm3_time=25:61\n"
         "alarm4_time=7:05\nalarm4_days= Sun , SAT\nalarm4_on=0\nalarm4_sound=\"C:\\ring.wav\"\n"
@@ -51,10 +51,10 @@ TEST(AlarmKeys, LoadTakesWhatItCanReadAndSaysWhatItSkips)
 // the list up to 16 are removed, and a list longer than 16 is cut there.
 TEST(AlarmKeys, SaveWritesTheListAndRemovesTheRest)
 {
-    const alarms::AlarmKeys keys =
-        alarms::WriteAlarms({ { 7, 30, false, kWeekdays, "Stand-up", "", true },
-                              { 21, 5, false, 0x41, "", "D:\\b.wav", false },
-                              { 0, 0, false, alarms::kEveryDay, "x", "", true } });
+    const settings::AlarmKeys keys =
+        settings::WriteAlarms({ { 7, 30, false, kWeekdays, "Stand-up", "", true },
+                                { 21, 5, false, 0x41, "", "D:\\b.wav", false },
+                                { 0, 0, false, alarms::kEveryDay, "x", "", true } });
     std::string text;
     for (const auto& [key, value] : keys.values)
         text += key + "=" + value + "\n";
@@ -70,7 +70,7 @@ TEST(AlarmKeys, SaveWritesTheListAndRemovesTheRest)
                                          "alarm4_sound", "alarm4_on", "alarm5_time" }));
     EXPECT_EQ(keys.removed.back(), "alarm16_on");
 
-    const alarms::AlarmKeys full = alarms::WriteAlarms(std::vector<Alarm>(17));
+    const settings::AlarmKeys full = settings::WriteAlarms(std::vector<Alarm>(17));
     EXPECT_EQ(full.values.size(), 16u * 5);
     EXPECT_TRUE(full.removed.empty());
 }
@@ -85,9 +85,9 @@ TEST(AlarmKeys, WhatIsSavedLoadsBackEqual)
             { 23, 59, true, 0, "say \"hi\", all", "C:\\Sounds\\x.wav", true },
         };
         settings::IniDocument store;
-        for (const auto& [key, value] : alarms::WriteAlarms(list).values)
-            store.Write(alarms::kAlarmsSection, key.c_str(), value);
-        const alarms::LoadedAlarms loaded = Read(store);
+        for (const auto& [key, value] : settings::WriteAlarms(list).values)
+            store.Write(settings::kAlarmsSection, key.c_str(), value);
+        const settings::LoadedAlarms loaded = Read(store);
         EXPECT_EQ(loaded.alarms, list) << "days " << days;
         EXPECT_EQ(loaded.messages, "") << "days " << days;
     }

@@ -215,6 +215,20 @@ TEST(Ringing, MissedNoticeNamesTheTimeAndTheLabel)
     EXPECT_EQ(alarms::MissedNotice({ 0, 5, true, 0, "" }), "Missed alarm: 00:05");
 }
 
+// The week from Monday, as the file writes it; a once alarm's days are not
+// looked at.
+TEST(Alarm, RepeatTextAsTheListShowsIt)
+{
+    // clang-format off
+    const struct { bool once; std::uint8_t days; const char* text; } cases[] = {
+        { true, 0, "Once" }, { true, alarms::kEveryDay, "Once" }, { false, alarms::kEveryDay, "Every day" },
+        { false, 0x41, "Sat Sun" }, { false, 0x2b, "Mon Wed Fri Sun" }, { false, 0, "Never" },
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(alarms::RepeatText({ 7, 30, c.once, c.days }), c.text) << int(c.days);
+}
+
 // Minutes starting at these local times; 02:30 on the spring day comes due
 // at 03:00, and its repeat in autumn does not ring.
 TEST(AlarmSchedule, ChimeGivesWayToAnAlarmDueInItsMinute)

@@ -62,10 +62,11 @@ TEST(SettingsFile, EncodingsAreReadAndKept)
 
 // Read as the profile functions read: names in any case, blanks and one
 // pair of quotes off, the first of a name counts, no length limit. Changes
-// touch only their own line, in the file's own line ends.
+// touch only their own line, in the file's own line ends; a key removed
+// takes every line of it along.
 TEST(SettingsFile, DocumentReadsAndChangesLikeTheProfileFunctions)
 {
-    const std::string text = "; c=0\n[options]\n  Up_Str = \" a 'b' \" \nq='x'\nup_str=2\n\n"
+    const std::string text = "; c=0\n[options]\n  Up_Str = \" a 'b' \" \nq='x'\nup_str=2\nQ=2\n\n"
                              "[Options]\nlong=x\n[Other]\r\nk\r\n";
     IniDocument file(text);
     EXPECT_EQ(file.Text(), text);

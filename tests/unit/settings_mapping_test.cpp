@@ -90,7 +90,7 @@ TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
               "Can`t write BottomString text!\nCan`t write DigitalPanel!\nCan`t write Colors!\n"
               "Can`t write Widths!\nCan`t write AlwaysOnTop!\nCan`t write SmoothFace!\n"
               "Can`t write Opacity!\nCan`t write ClickThrough!\nCan`t write DateWindow!\n"
-              "Can`t write TimeZone!\nCan`t write SecondHand!\n");
+              "Can`t write TimeZone!\nCan`t write SecondHand!\nCan`t write Alarms!\n");
 }
 
 // Colours in either form, widths brought into 1..30, opacity into 20..100,
@@ -132,12 +132,51 @@ TEST(SettingsMapping, WhatIsSavedLoadsBackUnchanged)
     values.m_bSecondHand = false;
     values.m_strTimeZone = "Tokyo Standard Time";
     values.m_nOpacity = 37;
+    values.m_alarms = { { 7, 30, false, 0x3e, "Stand-up", "", true },
+                        { 23, 5, true, 0, "", "b.wav", false } };
     IniDocument store;
     settings::Save(store, values, kExampleWindow);
     const settings::Loaded loaded = settings::Load(store);
     EXPECT_EQ(loaded.values, values);
     EXPECT_EQ(loaded.window, kExampleWindow);
     EXPECT_EQ(loaded.messages, "");
+}
+
+// The alarms in their own section, read with the rest: one that cannot be
+// read is left out with its line after the others', a file without the
+// section has none. A save writes them after every other key and removes
+// the keys of alarms deleted since; a save of the alarms alone changes no
+// other line.
+TEST(SettingsMapping, AlarmsKeepASectionOfTheirOwn)
+{
+    const std::string alarmsSection =
+        "[Alarms]\nalarm1_time=07:30\nalarm1_days=mon\nalarm2_time=7:3x\n"
+        "alarm3_time=21:00\nalarm3_label=\"Bed\"\nalarm3_on=0\n";
+    const std::string file =
+        ExampleWith("down_str", "") + alarmsSection + "\n[Extra]\n; mine\na=1\n";
+    const settings::Loaded loaded = settings::Load(IniDocument(file));
+    const std::vector<alarms::Alarm> read = { { 7, 30, false, 0x02, "", "", true },
+                                              { 21, 0, true, 0, "Bed", "", false } };
+    EXPECT_EQ(loaded.values.m_alarms, read);
+    EXPECT_EQ(loaded.messages,
+              "Can`t load BottomString text!\nCan`t load alarm 2: bad time \"7:3x\"\n");
+    EXPECT_TRUE(settings::Load(IniDocument(kExample)).values.m_alarms.empty());
+
+    IniDocument alone(file);
+    settings::SaveAlarms(alone, { read[1] });
+    EXPECT_EQ(alone.Text(),
+              ExampleWith("down_str", "") +
+                  "[Alarms]\nalarm1_time=21:00\nalarm1_days=once\nalarm1_label=\"Bed\"\n"
+                  "alarm1_sound=\"\"\nalarm1_on=0\n\n[Extra]\n; mine\na=1\n");
+
+    IniDocument whole;
+    ClockSettings values = kExampleSettings;
+    values.m_alarms = { read[0] };
+    settings::Save(whole, values, kExampleWindow);
+    const std::string text = whole.Text();
+    EXPECT_EQ(text.substr(text.find("second_hand=1\r\n")),
+              "second_hand=1\r\n[Alarms]\r\nalarm1_time=07:30\r\nalarm1_days=mon\r\n"
+              "alarm1_label=\"\"\r\nalarm1_sound=\"\"\r\nalarm1_on=1\r\n");
 }
 
 } // namespace

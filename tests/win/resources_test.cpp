@@ -50,7 +50,7 @@ TEST(Resources, IconsClockTemplateAndMenuAreExact)
     for (int i = 0; i < GetMenuItemCount(GetSubMenu(menu, 0)); ++i)
         items.push_back(GetMenuItemID(GetSubMenu(menu, 0), i));
     EXPECT_EQ(items, (std::vector<UINT>{ ID_MENU_MINIMIZE, ID_MENU_RESTORE, ID_MENU_MAXIMIZE, 0,
-                                         ID_MENU_OPTIONS, ID_MENU_SAVE_OPTIONS,
+                                         ID_MENU_OPTIONS, ID_MENU_ALARMS, ID_MENU_SAVE_OPTIONS,
                                          ID_MENU_LOAD_OPTIONS, 0, ID_MENU_EXIT }));
     DestroyMenu(menu);
 }

@@ -18,10 +18,16 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
     for (MSG msg;;) {
-        // As the modal loops do: the window's keyboard filter first.
+        // As the modal loops do: the keyboard filters of the window and its
+        // parents or owners first, nearest first, so that a button's keys
+        // reach its dialog.
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            const CWnd* wnd = CWnd::FromHandle(msg.hwnd);
-            if (wnd == nullptr || !const_cast<CWnd*>(wnd)->PreTranslateMessage(&msg)) {
+            bool handled = false;
+            for (HWND h = msg.hwnd; h != nullptr && !handled; h = GetParent(h)) {
+                if (CWnd* wnd = CWnd::FromHandle(h))
+                    handled = wnd->PreTranslateMessage(&msg) != FALSE;
+            }
+            if (!handled) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace alarms {
+namespace settings {
 
 constexpr char kAlarmsSection[] = "Alarms";
 
@@ -27,7 +27,7 @@ constexpr char kAlarmsSection[] = "Alarms";
 using Lookup = std::function<std::optional<std::string>(const std::string& key)>;
 
 struct LoadedAlarms {
-    std::vector<Alarm> alarms;
+    std::vector<alarms::Alarm> alarms;
     // A "Can`t load alarm N: ..." line, each ending in "\n", per alarm that
     // was skipped.
     std::string messages;
@@ -48,6 +48,6 @@ struct AlarmKeys {
 
 // The alarms numbered from 1 without gaps. A once alarm reads back with no
 // days, any other alarm reads back equal.
-AlarmKeys WriteAlarms(const std::vector<Alarm>& alarms);
+AlarmKeys WriteAlarms(const std::vector<alarms::Alarm>& list);
 
-} // namespace alarms
+} // namespace settings

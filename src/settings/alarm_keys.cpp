@@ -1,11 +1,13 @@
-#include "alarms/alarm_keys.h"
+#include "settings/alarm_keys.h"
 
 #include "settings/settings_text.h"
 
 #include <algorithm>
 
-namespace alarms {
+namespace settings {
 namespace {
+
+using alarms::Alarm;
 
 const char* const kFields[] = { "time", "days", "label", "sound", "on" };
 
@@ -31,7 +33,7 @@ std::optional<int> DigitsOnly(const std::string& text, size_t minDigits, size_t 
     if (text.size() < minDigits || text.size() > maxDigits ||
         text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    return settings::ParseNumber(text);
+    return ParseNumber(text);
 }
 
 // "07:30"; a single hour digit is taken too, as someone editing the file by
@@ -72,11 +74,11 @@ std::optional<std::string> ParseDays(const std::string& text, Alarm& alarm)
 {
     const std::string whole = Lowered(Trimmed(text));
     alarm.once = whole == kOnce;
-    alarm.days = whole == kDaily ? kEveryDay : 0;
+    alarm.days = whole == kDaily ? alarms::kEveryDay : 0;
     if (whole == kOnce || whole == kDaily)
         return std::nullopt;
     std::vector<std::string> names;
-    settings::SplitString(names, text, ",");
+    SplitString(names, text, ",");
     for (const std::string& name : names) {
         const std::string lower = Lowered(Trimmed(name));
         const auto day = std::find_if(std::begin(kDays), std::end(kDays),
@@ -94,17 +96,17 @@ std::optional<std::string> ReadAlarm(const Lookup& lookup, int number, const std
                                      Alarm& alarm)
 {
     if (!ParseTime(time, alarm))
-        return "bad time " + settings::Quoted(time);
+        return "bad time " + Quoted(time);
     if (const std::optional<std::string> days = lookup(Key(number, "days"))) {
         if (const std::optional<std::string> unknown = ParseDays(*days, alarm))
-            return "unknown day " + settings::Quoted(*unknown);
+            return "unknown day " + Quoted(*unknown);
     }
     alarm.label = lookup(Key(number, "label")).value_or("");
     alarm.sound = lookup(Key(number, "sound")).value_or("");
     if (const std::optional<std::string> on = lookup(Key(number, "on"))) {
-        const std::optional<int> value = settings::ParseNumber(*on);
+        const std::optional<int> value = ParseNumber(*on);
         if (!value)
-            return "bad on/off " + settings::Quoted(*on);
+            return "bad on/off " + Quoted(*on);
         alarm.on = *value != 0;
     }
     return std::nullopt;
@@ -114,7 +116,7 @@ std::string DaysText(const Alarm& alarm)
 {
     if (alarm.once)
         return kOnce;
-    if (alarm.days == kEveryDay)
+    if (alarm.days == alarms::kEveryDay)
         return kDaily;
     std::string text;
     for (const auto& day : kDays) {
@@ -129,7 +131,7 @@ std::string DaysText(const Alarm& alarm)
 LoadedAlarms ReadAlarms(const Lookup& lookup)
 {
     LoadedAlarms loaded;
-    for (int number = 1; number <= kMaxAlarms; ++number) {
+    for (int number = 1; number <= alarms::kMaxAlarms; ++number) {
         const std::optional<std::string> time = lookup(Key(number, "time"));
         if (!time)
             continue;
@@ -142,24 +144,24 @@ LoadedAlarms ReadAlarms(const Lookup& lookup)
     return loaded;
 }
 
-AlarmKeys WriteAlarms(const std::vector<Alarm>& alarms)
+AlarmKeys WriteAlarms(const std::vector<Alarm>& list)
 {
     AlarmKeys keys;
-    const int count = std::min(static_cast<int>(alarms.size()), kMaxAlarms);
+    const int count = std::min(static_cast<int>(list.size()), alarms::kMaxAlarms);
     for (int i = 0; i < count; ++i) {
-        const Alarm& alarm = alarms[i];
+        const Alarm& alarm = list[i];
         const int number = i + 1;
-        keys.values.emplace_back(Key(number, "time"), TimeText(alarm));
+        keys.values.emplace_back(Key(number, "time"), alarms::TimeText(alarm));
         keys.values.emplace_back(Key(number, "days"), DaysText(alarm));
-        keys.values.emplace_back(Key(number, "label"), settings::Quoted(alarm.label));
-        keys.values.emplace_back(Key(number, "sound"), settings::Quoted(alarm.sound));
+        keys.values.emplace_back(Key(number, "label"), Quoted(alarm.label));
+        keys.values.emplace_back(Key(number, "sound"), Quoted(alarm.sound));
         keys.values.emplace_back(Key(number, "on"), alarm.on ? "1" : "0");
     }
-    for (int number = count + 1; number <= kMaxAlarms; ++number) {
+    for (int number = count + 1; number <= alarms::kMaxAlarms; ++number) {
         for (const char* field : kFields)
             keys.removed.push_back(Key(number, field));
     }
     return keys;
 }
 
-} // namespace alarms
+} // namespace settings
