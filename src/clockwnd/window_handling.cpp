@@ -166,11 +166,11 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The shell's restart message is only known at run time, so it cannot
     // be a row of the message map.
-    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0 &&
-        !m_trayIcon.OnTaskbarCreated())
-        ShowWindow(SW_RESTORE);
-    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0)
+    if (message == m_nMsgTaskbarCreated && m_nMsgTaskbarCreated != 0) {
+        if (!m_trayIcon.OnTaskbarCreated())
+            ShowWindow(SW_RESTORE);
         m_ringer.OnTaskbarCreated();
+    }
     if (message == WM_DESTROY) {
         // An icon left behind would point at a window that is gone, and a
         // sound would go on after the clock.
