@@ -44,7 +44,10 @@ void AlarmRinger::SetAlarms(const std::vector<alarms::Alarm>& alarms)
 
 bool AlarmRinger::Tick(HWND clock, std::int64_t nowUtc, int flashCount)
 {
-    const std::int64_t previous = m_lastUtc.value_or(nowUtc);
+    // A clock started within an alarm's minute (the computer has just
+    // come on) still rings it: the first tick looks back to the minute's
+    // start, zones being whole minutes off UTC.
+    const std::int64_t previous = m_lastUtc.value_or(nowUtc - nowUtc % 60 - 1);
     m_lastUtc = nowUtc;
     bool soundsAgain = false, ended = false;
     for (alarms::Ringing& ring : m_rings) {

@@ -165,6 +165,15 @@ TEST_F(Alarms, RingsAtItsMinuteUntilSnoozedOrDismissed)
               (std::vector<std::string>{ "loop ring.wav", "stop", "loop ring.wav", "stop" }));
 }
 
+// A clock started within an alarm's minute, as one started with the
+// system at 07:30 is, still rings it.
+TEST_F(Alarms, AClockStartedWithinTheMinuteRings)
+{
+    Change([&](settings::ClockSettings& values) { values.m_alarms = { Due(false, "", "") }; });
+    SetNow(kDue + 20);
+    Run([&] { EXPECT_TRUE(PumpUntil([] { return RingWindow() != nullptr; }, 2000)); });
+}
+
 // Unanswered for ten minutes, an alarm stops and leaves its notice on an
 // icon that shows while the clock is on screen, until a click on the icon
 // takes it away.
