@@ -9,15 +9,17 @@ namespace clockwnd {
 namespace {
 
 CLateBound<decltype(&Shell_NotifyIconW)> g_shellNotifyIcon(L"shell32.dll", "Shell_NotifyIconW");
-// The tip field of the first version's record, the one this program sends.
-constexpr int kTipSize = 64;
+// The tip field of the second version's record, the one this program
+// sends: the time, the date and the clock's zone or folder take more than
+// the first version's 64.
+constexpr int kTipSize = 128;
 
-// Identified by its window and id 0. The first version's record: every
-// shell since takes it.
+// Identified by its window and id 0. The second version's record: every
+// shell since Windows 2000 takes it.
 NOTIFYICONDATAW IconRecord(HWND window)
 {
     NOTIFYICONDATAW nid{};
-    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.cbSize = NOTIFYICONDATAW_V2_SIZE;
     nid.hWnd = window;
     nid.uID = 0;
     return nid;
@@ -42,6 +44,17 @@ bool TrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, const std::str
     lstrcpynW(nid.szTip, Widen(tip).c_str(), kTipSize);
     m_shown = g_shellNotifyIcon(NIM_ADD, &nid) != FALSE;
     return m_shown;
+}
+
+void TrayIcon::SetTip(const std::string& tip)
+{
+    m_tip = tip;
+    if (!m_shown)
+        return;
+    NOTIFYICONDATAW nid = IconRecord(m_window);
+    nid.uFlags = NIF_TIP;
+    lstrcpynW(nid.szTip, Widen(tip).c_str(), kTipSize);
+    g_shellNotifyIcon(NIM_MODIFY, &nid);
 }
 
 void TrayIcon::Delete()
