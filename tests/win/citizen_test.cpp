@@ -65,18 +65,23 @@ protected:
 // notification area and without a save; the clock comes back where it
 // stood when the popup leaves full screen, hides again when it returns,
 // and comes back when it goes. A chime meanwhile sounds without showing
-// the clock. With the setting off nothing hides it.
+// the clock. With the setting off nothing hides it; a clock in the
+// notification area stays there.
 TEST_F(Citizen, AFullScreenProgramInFrontHidesTheClockUntilItGoes)
 {
     Run([&] {
         const RECT placed = WindowRect(m_clock.m_hWnd);
         const RECT monitor = MonitorOf(m_clock.m_hWnd).rcMonitor;
-        const HWND film =
-            CreateWindowExA(0, "Static", "film", WS_POPUP | WS_VISIBLE, monitor.left, monitor.top,
-                            monitor.right - monitor.left, monitor.bottom - monitor.top, nullptr,
-                            nullptr, nullptr, nullptr);
-        SetForegroundWindow(film);
-        Tell(EVENT_SYSTEM_FOREGROUND, film);
+        const auto fullScreen = [&] {
+            const HWND window =
+                CreateWindowExA(0, "Static", "full screen", WS_POPUP | WS_VISIBLE, monitor.left,
+                                monitor.top, monitor.right - monitor.left,
+                                monitor.bottom - monitor.top, nullptr, nullptr, nullptr, nullptr);
+            SetForegroundWindow(window);
+            Tell(EVENT_SYSTEM_FOREGROUND, window);
+            return window;
+        };
+        const HWND film = fullScreen();
         ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(m_clock.m_hWnd); }))
             << "the clock stayed over the film";
         EXPECT_FALSE(IsIconic(m_clock.m_hWnd));
@@ -121,15 +126,20 @@ TEST_F(Citizen, AFullScreenProgramInFrontHidesTheClockUntilItGoes)
         EXPECT_EQ(TrayIcons(), m_icons);
 
         Change([](settings::ClockSettings& values) { values.m_bHideFullScreen = false; });
-        const HWND game =
-            CreateWindowExA(0, "Static", "game", WS_POPUP | WS_VISIBLE, monitor.left, monitor.top,
-                            monitor.right - monitor.left, monitor.bottom - monitor.top, nullptr,
-                            nullptr, nullptr, nullptr);
-        SetForegroundWindow(game);
-        Tell(EVENT_SYSTEM_FOREGROUND, game);
+        const HWND game = fullScreen();
         PumpFor(300);
         EXPECT_TRUE(Shown()) << "hidden with the setting off";
         DestroyWindow(game);
+
+        Change([](settings::ClockSettings& values) { values.m_bHideFullScreen = true; });
+        m_clock.ShowWindow(SW_MINIMIZE);
+        ASSERT_TRUE(PumpUntil([&] { return TrayIcons() == m_icons + 1; }));
+        const HWND show = fullScreen();
+        PumpFor(300);
+        DestroyWindow(show);
+        Tell(EVENT_OBJECT_DESTROY, show);
+        PumpFor(300);
+        EXPECT_FALSE(IsWindowVisible(m_clock.m_hWnd)) << "brought out of the notification area";
     });
     EXPECT_EQ(Read("zentim.ini"), "");
 }
