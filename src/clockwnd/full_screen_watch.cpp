@@ -29,7 +29,10 @@ std::string ClassName(HWND window)
 void FullScreenWatch::Apply(HWND window, bool enabled)
 {
     if (!enabled || window == nullptr) {
+        const bool hid = m_hiding;
         Stop();
+        if (hid)
+            Show();
         return;
     }
     if (m_foregroundHook != nullptr && window == m_window)
@@ -54,8 +57,8 @@ void FullScreenWatch::Stop()
         }
     }
     m_front = nullptr;
-    if (m_hiding)
-        Show();
+    m_hiding = false;
+    m_chime.Hold(false);
 }
 
 void FullScreenWatch::Follow(HWND front)

@@ -22,9 +22,9 @@ public:
     ~FullScreenWatch() { Stop(); }
 
     // Watches for window while enabled, looking at the window in front at
-    // once; stopped, it gives back a clock it hid. No window, no watch.
+    // once; turned off, it gives back a clock it hid. No window, no watch.
     void Apply(HWND window, bool enabled);
-    // Unhooked, and the clock given back; for a window that goes.
+    // Unhooked, for a window that goes: it is not shown again.
     void Stop();
     bool Hiding() const { return m_hiding; }
 
