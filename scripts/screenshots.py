@@ -45,6 +45,11 @@ def shoot(dpi, workdir):
     try:
         desktop.wine.run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
                          "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        # Wine draws the dialog's own caption and frame, as Windows would,
+        # instead of the window manager's title bar with buttons the dialog
+        # does not have.
+        desktop.wine.run("wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Decorated",
+                         "/t", "REG_SZ", "/d", "N", "/f")
         side = 240 * dpi // 96
         clock = start(desktop, workdir, settings(60, 60, side), (60, 60, side, side))
         clock.face().save(DOCS / f"clock-{dpi}dpi.png")
@@ -64,13 +69,8 @@ def shoot(dpi, workdir):
         options = poll(lambda: desktop.windows(name="Zentim options"))
         if not options:
             raise SystemExit(f"the options dialog did not open at {dpi} dpi")
-        # Framed by the window manager: take the frame too, as a user sees it.
-        x, y, width, height = desktop.geometry(options[0])
-        extents = desktop.run("xprop", "-id", options[0], "_NET_FRAME_EXTENTS")
-        left, right, top, bottom = ([int(n) for n in extents.split("=")[1].split(",")]
-                                    if "=" in extents else (0, 0, 0, 0))
-        desktop.screenshot(x - left, y - top, width + left + right, height + top + bottom).save(
-            DOCS / f"options-{dpi}dpi.png")
+        # Undecorated, the X window is the dialog with its own frame.
+        desktop.screenshot(*desktop.geometry(options[0])).save(DOCS / f"options-{dpi}dpi.png")
     finally:
         desktop.close()
 

@@ -60,7 +60,7 @@ void ChimeRunner::OnTimer()
         m_checkRestored = false;
         RECT now{};
         GetWindowRect(m_window, &now);
-        if (IsIconic(m_window) || EqualRect(&now, &m_normal) || --m_checksLeft < 0)
+        if (m_held || IsIconic(m_window) || EqualRect(&now, &m_normal) || --m_checksLeft < 0)
             return;
         // Put back, and looked at again: the answer to this change may
         // come late too.
@@ -100,6 +100,8 @@ void ChimeRunner::RunSteps()
                 m_player.StartChime(m_sound) ? SoundLengthMs(m_sound) : std::nullopt;
             if (length)
                 m_soundEnds = GetTickCount64() + static_cast<ULONGLONG>(*length);
+        } else if (m_held) {
+            continue;
         } else {
             ShowWindow(m_window,
                        step->action == face::ChimeAction::Maximize ? SW_MAXIMIZE : SW_RESTORE);
@@ -127,7 +129,7 @@ bool ChimeRunner::Stop()
     if (!Running())
         return false;
     KillTimer(m_window, kTimerId);
-    if (m_steps && m_steps->Maximized())
+    if (m_steps && m_steps->Maximized() && !m_held)
         ShowWindow(m_window, SW_RESTORE);
     if (m_steps)
         CheckRestoredLater();
@@ -137,6 +139,15 @@ bool ChimeRunner::Stop()
         m_player.Stop(face::SoundUse::Chime);
     m_soundEnds.reset();
     return true;
+}
+
+void ChimeRunner::Hold(bool held)
+{
+    // Restored before the window hides: shown again, it stands where it
+    // did, at its own size.
+    if (held && !m_held && m_steps && m_steps->Maximized() && IsZoomed(m_window))
+        ShowWindow(m_window, SW_RESTORE);
+    m_held = held;
 }
 
 } // namespace clockwnd

@@ -35,6 +35,9 @@ public:
     // Ends the chime at once, the window restored and the sound stopped;
     // false when none was running.
     bool Stop();
+    // While the clock keeps out of a full-screen program's way its flashes
+    // are skipped, a flash under way ending restored; the sound plays.
+    void Hold(bool held);
 
 private:
     void RunSteps();
@@ -53,6 +56,7 @@ private:
     // A window manager that keeps the window elsewhere is not fought for
     // ever.
     int m_checksLeft = 0;
+    bool m_held = false;
     // Where the window stood, restored, when the chime began.
     RECT m_normal{};
     std::string m_sound;

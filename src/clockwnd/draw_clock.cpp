@@ -16,6 +16,8 @@ timekeeping::ClockTime CZentimDlg::DrawClock()
     CheckKuku(now);
     CheckAlarms(now);
     m_lastTime = now;
+    if (m_name.Update(m_hWnd, now))
+        m_trayIcon.SetTip(TrayTip());
     if (m_presenter) {
         m_presenter->Present(m_hWnd, Content(now));
         m_dRadius = m_presenter->Radius();
@@ -32,7 +34,7 @@ clockwnd::FaceContent CZentimDlg::Content(const timekeeping::ClockTime& time) co
              m_settings.m_nDigitalPanel == 1,
              m_settings.m_bSecondHand,
              m_settings.m_bDateWindow ? DateText(time) : std::string(),
-             m_settings.m_style };
+             m_colours.Shown(m_settings.m_style) };
 }
 
 const std::string& CZentimDlg::DateText(const timekeeping::ClockTime& time) const

@@ -25,7 +25,7 @@ void CZentimDlg::AttemptLoad()
     if (file.state == settings::FileState::Read) {
         const settings::Loaded loaded = settings::Load(file.document);
         if (loaded.window)
-            MoveToSavedRect(*loaded.window);
+            m_placement.MoveToSaved(m_hWnd, *loaded.window);
         ApplySettings(loaded.values);
         messages = loaded.messages;
         if (m_zoneClock.Zone() != loaded.values.m_strTimeZone)
@@ -36,27 +36,6 @@ void CZentimDlg::AttemptLoad()
     }
     if (!messages.empty())
         m_showMessageBox(m_hWnd, messages, "Load Options", MB_OK | MB_ICONERROR);
-}
-
-void CZentimDlg::MoveToSavedRect(const settings::ScreenRect& saved)
-{
-    settings::ScreenRect rect = saved;
-    // Saved on a monitor that is gone: bring it onto the nearest one.
-    RECT candidate{ static_cast<LONG>(rect.left), static_cast<LONG>(rect.top),
-                    static_cast<LONG>(rect.right), static_cast<LONG>(rect.bottom) };
-    if (MonitorFromRect(&candidate, MONITOR_DEFAULTTONULL) == nullptr) {
-        MONITORINFO info{ sizeof info, {}, {}, 0 };
-        GetMonitorInfoW(MonitorFromRect(&candidate, MONITOR_DEFAULTTONEAREST), &info);
-        rect = settings::MoveInside(
-            rect, { info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom });
-    }
-    // A rectangle from the file is applied as saved, whatever the scale of
-    // the monitor it lands on: the size would grow at every start.
-    m_bPlacingSavedRect = true;
-    MoveWindow(static_cast<int>(rect.left), static_cast<int>(rect.top),
-               static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top),
-               TRUE);
-    m_bPlacingSavedRect = false;
 }
 
 void CZentimDlg::SaveOptions()

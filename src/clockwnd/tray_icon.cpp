@@ -48,6 +48,17 @@ bool TrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, const std::str
     return m_shown;
 }
 
+void TrayIcon::SetTip(const std::string& tip)
+{
+    m_tip = tip;
+    if (!m_shown)
+        return;
+    NOTIFYICONDATAW nid = IconRecord(m_window, m_id);
+    nid.uFlags = NIF_TIP;
+    CopyText(nid.szTip, tip);
+    g_shellNotifyIcon(NIM_MODIFY, &nid);
+}
+
 void TrayIcon::Delete()
 {
     if (m_window == nullptr)

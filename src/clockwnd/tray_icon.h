@@ -21,6 +21,8 @@ public:
     // The icon of window, which gets callbackMessage with the mouse message
     // over the icon in lParam; true when it shows (also when it did).
     bool Add(HWND window, UINT callbackMessage, HICON icon, const std::string& tip);
+    // The tip, now if the icon shows, else when it is added.
+    void SetTip(const std::string& tip);
     // Issued whether or not there is an icon; deleting none does no harm.
     void Delete();
     // The shell broadcast "TaskbarCreated": an icon that was there is

@@ -3,6 +3,7 @@
 #include "clockwnd/zentim_dlg.h"
 
 #include "clockwnd/clock_instance.h"
+#include "clockwnd/clock_name.h"
 #include "clockwnd/window_geometry.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
@@ -50,10 +51,27 @@ void CZentimDlg::OnRButtonDown(UINT, POINT)
     // At the pointer as it is now; the press may have been queued a while.
     POINT cursor;
     GetCursorPos(&cursor);
+    ShowPopupMenu(cursor);
+    Default();
+}
+
+LRESULT CZentimDlg::OnContextMenu(WPARAM, LPARAM lParam)
+{
+    // From the keyboard (the menu key, Shift+F10) the menu opens at the
+    // clock's centre; a click has opened it at the pointer already.
+    if (lParam != -1)
+        return Default();
+    RECT rect;
+    GetWindowRect(&rect);
+    ShowPopupMenu({ (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 });
+    return 0;
+}
+
+void CZentimDlg::ShowPopupMenu(POINT at)
+{
     // The chime maximises for a moment; the user is never offered it.
     m_menuPopup.EnableMenuItem(ID_MENU_MAXIMIZE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    TrackPopupMenu(m_menuPopup.GetSubMenu(0), 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-    Default();
+    TrackPopupMenu(m_menuPopup.GetSubMenu(0), 0, at.x, at.y, 0, m_hWnd, nullptr);
 }
 
 // Hidden in the notification area, the clock comes back by its icon only:
@@ -82,7 +100,7 @@ void CZentimDlg::OnSize(UINT nType, int, int)
         // On screen again, if only for a chime's flash.
         ShowTrayIcon();
     } else if (nType == SIZE_MINIMIZED) {
-        if (m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, std::string())) {
+        if (m_trayIcon.Add(m_hWnd, WM_TRAY_NOTIFY, m_hIcon, TrayTip())) {
             ShowWindow(SW_MINIMIZE);
             ShowWindow(SW_HIDE);
         } else {
@@ -134,11 +152,14 @@ void CZentimDlg::ShowTrayIcon()
 
 std::string CZentimDlg::TrayTip() const
 {
-    // Of several clocks each names its zone, or else its folder.
+    // Of several clocks each names its zone, or else its folder, under its
+    // name.
     if (!m_zoneClock.Zone().empty())
-        return "Zentim: " + timekeeping::ZoneDisplayName(m_zoneClock.Zone());
+        return clockwnd::TrayTipText(m_name.Text(),
+                                     timekeeping::ZoneDisplayName(m_zoneClock.Zone()));
     const std::string::size_type name = m_strSettingsFolder.find_last_of('\\');
-    return "Zentim: " + m_strSettingsFolder.substr(name == std::string::npos ? 0 : name + 1);
+    return clockwnd::TrayTipText(
+        m_name.Text(), m_strSettingsFolder.substr(name == std::string::npos ? 0 : name + 1));
 }
 
 void CZentimDlg::ShowTrayMenu()
@@ -175,6 +196,7 @@ LRESULT CZentimDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // An icon left behind would point at a window that is gone, and a
         // sound would go on after the clock.
         m_trayIcon.Delete();
+        m_fullScreen.Stop();
         m_chime.Stop();
         m_tooltip.Destroy();
         clockwnd::ClockInstance::UnmarkWindow(m_hWnd, m_strSettingsFolder);

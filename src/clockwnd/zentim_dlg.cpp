@@ -71,8 +71,11 @@ ON_COMMAND(ID_MENU_CLICK_THROUGH, OnMenuClickThrough)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_TIMECHANGE, OnTimeChange)
 ON_MESSAGE(WM_NOTIFY, OnNotify)
-ON_MESSAGE(WM_SETTINGCHANGE, OnTimeChange)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_WM_SYSCOMMAND()
+ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
 END_MESSAGE_MAP()
 
 BOOL CZentimDlg::OnInitDialog()
@@ -96,6 +99,8 @@ BOOL CZentimDlg::OnInitDialog()
     m_strIniPath = settings::BuildIniPath(m_strIniDir);
 
     m_menuPopup.LoadMenu(IDR_POPUP_MENU);
+    m_colours.Refresh();
+    m_fullScreen.Apply(m_hWnd, m_settings.m_bHideFullScreen);
     ArmClockTimer(m_timeSource());
     // Handled before the modal loop finds its queue empty and shows the
     // window.
@@ -114,6 +119,7 @@ void CZentimDlg::ApplySettings(const settings::ClockSettings& values)
     ApplyAlwaysOnTop();
     ApplyLook();
     m_ringer.SetAlarms(values.m_alarms);
+    m_fullScreen.Apply(m_hWnd, values.m_bHideFullScreen);
     // What changes the face's time or what it shows is seen at once, not at
     // the next tick, a minute away on a clock without its second hand.
     if (newFace && m_bFirstPaintDone && m_hWnd != nullptr)
@@ -211,13 +217,36 @@ LRESULT CZentimDlg::OnTimeChange(WPARAM, LPARAM)
     return Default();
 }
 
+LRESULT CZentimDlg::OnSettingChange(WPARAM wParam, LPARAM lParam)
+{
+    // Any change may be the zone's or the high-contrast state's; both show
+    // in the frame that OnTimeChange draws at once.
+    if (wParam == SPI_SETWORKAREA)
+        m_placement.KeepOnScreen(m_hWnd);
+    m_colours.Refresh();
+    return OnTimeChange(wParam, lParam);
+}
+
+LRESULT CZentimDlg::OnDisplayChange(WPARAM, LPARAM)
+{
+    m_placement.KeepOnScreen(m_hWnd);
+    return Default();
+}
+
+LRESULT CZentimDlg::OnSysColorChange(WPARAM, LPARAM)
+{
+    if (m_colours.Refresh() && m_bFirstPaintDone)
+        DrawClock();
+    return Default();
+}
+
 LRESULT CZentimDlg::OnDpiChanged(WPARAM, LPARAM lParam)
 {
     // Taking the size the system suggests keeps the clock's physical size
     // on a monitor of another scale; the size changes clip it anew. Not
     // while it moves to a rectangle from the settings file: that is applied
     // as saved, or each start would scale it again.
-    if (m_bPlacingSavedRect)
+    if (m_placement.PlacingSaved())
         return 0;
     const RECT& rect = *reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,

@@ -1,14 +1,20 @@
 // CZentimDlg: the clock window. It holds the settings, draws the face once
 // a second, loads and saves the settings file, and is dragged, resized,
 // minimised into the notification area and driven from its menu; the
-// chime, the alarms and the notification-area icon are owners of their own.
+// chime, the alarms and the notification-area icon are owners of their
+// own, as are its place on the monitors, its name for screen readers, its
+// colours under high contrast and its hiding over full-screen programs.
 // WM_TRAY_NOTIFY: the message its notification-area icon sends it.
 #pragma once
 
+#include "clockwnd/accessible_name.h"
 #include "clockwnd/alarm_ringer.h"
 #include "clockwnd/chime_runner.h"
+#include "clockwnd/clock_placement.h"
+#include "clockwnd/colour_scheme.h"
 #include "clockwnd/date_tooltip.h"
 #include "clockwnd/face_presenter.h"
+#include "clockwnd/full_screen_watch.h"
 #include "clockwnd/tray_icon.h"
 #include "face/chime_rule.h"
 #include "face/sound_player.h"
@@ -46,6 +52,11 @@ public:
     void SetMessageBoxShower(MessageBoxShower show) { m_showMessageBox = std::move(show); }
     // How the chime plays its sound: the system's player, or a recorder.
     void SetPlaySound(face::PlaySoundFunction play) { m_sound = face::SoundPlayer(play); }
+    // Whether Windows' high contrast is on: the system's answer, or the tests'.
+    void SetHighContrastSource(clockwnd::ColourScheme::HighContrastSource source)
+    {
+        m_colours.SetSource(std::move(source));
+    }
 
     // What the options dialog edits.
     const settings::ClockSettings& Settings() const override { return m_settings; }
@@ -110,6 +121,10 @@ private:
     void OnMenuLoadOptions();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimeChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     void OnMenuSaveOptions();
     void OnMenuAlarms();
     LRESULT OnAlarmNotice(WPARAM wParam, LPARAM lParam);
@@ -141,7 +156,9 @@ private:
     void ShowTrayIcon();
     // The icon's menu: the clock's own, with "Click-through" checked.
     void ShowTrayMenu();
-    // What the icon's tip says.
+    // The clock's popup menu at a point of the screen.
+    void ShowPopupMenu(POINT at);
+    // What the icon's tip says: the clock's name, then its zone or folder.
     std::string TrayTip() const;
     // Timer 0 fires just after the second boundary that follows now, or
     // the minute boundary on a clock without its second hand.
@@ -161,9 +178,6 @@ private:
     void AttemptLoad();
     // zentim.ini itself, by the plain path.
     std::string IniFile() const;
-    // Moves the window to a saved rectangle, onto the nearest monitor when
-    // it lies off every one.
-    void MoveToSavedRect(const settings::ScreenRect& saved);
     // Grows (+1) or shrinks (-1) the window by one pixel per side around
     // its centre, within the bounds of the arrow keys.
     void ResizeByArrowKey(int delta);
@@ -204,8 +218,10 @@ private:
     // Shown while the clock is hidden in the notification area or lets
     // clicks through.
     clockwnd::TrayIcon m_trayIcon;
-    // Set while the window moves to a rectangle from the settings file.
-    bool m_bPlacingSavedRect = false;
+    clockwnd::ClockPlacement m_placement;
+    clockwnd::AccessibleName m_name;
+    clockwnd::ColourScheme m_colours;
+    clockwnd::FullScreenWatch m_fullScreen{ m_chime };
     // The shell broadcasts this when it (re)starts; its icons are gone then.
     const UINT m_nMsgTaskbarCreated;
 };

@@ -96,9 +96,11 @@ BOOL COptions::OnInitDialog()
                    clock.m_bDateWindow ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(m_hWnd, IDC_CHECK_SECOND_HAND,
                    clock.m_bSecondHand ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_CHECK_HIDE_FULLSCREEN,
+                   clock.m_bHideFullScreen ? BST_CHECKED : BST_UNCHECKED);
     FillTimeZones();
     ShowStartedWithSystem();
-    // The focus goes to the first tab stop, Apply.
+    // The focus goes to the first tab stop, the top string's box.
     return TRUE;
 }
 
@@ -129,6 +131,7 @@ void COptions::OnBnClickedButtonApply()
     SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
     clock.m_bDateWindow = IsDlgButtonChecked(m_hWnd, IDC_CHECK_DATE_WINDOW) == BST_CHECKED;
     clock.m_bSecondHand = IsDlgButtonChecked(m_hWnd, IDC_CHECK_SECOND_HAND) == BST_CHECKED;
+    clock.m_bHideFullScreen = IsDlgButtonChecked(m_hWnd, IDC_CHECK_HIDE_FULLSCREEN) == BST_CHECKED;
     const LRESULT zone = SendDlgItemMessageW(m_hWnd, IDC_COMBO_TIME_ZONE, CB_GETCURSEL, 0, 0);
     if (zone >= 0 && static_cast<std::size_t>(zone) < m_zoneKeys.size())
         clock.m_strTimeZone = m_zoneKeys[static_cast<std::size_t>(zone)];

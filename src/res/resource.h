@@ -44,6 +44,7 @@
 #define IDC_CHECK_DATE_WINDOW 1025
 #define IDC_CHECK_SECOND_HAND 1026
 #define IDC_COMBO_TIME_ZONE 1027
+#define IDC_CHECK_HIDE_FULLSCREEN 1028
 
 // Controls of the alarms dialog
 #define IDC_ALARMS_LIST 1100

@@ -25,6 +25,8 @@ struct ClockSettings {
     bool m_bDateWindow = false;   // the weekday and the day on the dial
     std::string m_strTimeZone;    // a zone's key name; "" for the machine's
     bool m_bSecondHand = true;    // without it the face changes once a minute
+    // hidden while a full-screen program is in front
+    bool m_bHideFullScreen = true;
 
     static constexpr int kMinOpacity = 20;
     static constexpr int kMaxOpacity = 100;
@@ -41,7 +43,7 @@ struct ClockSettings {
                m_bSmoothFace == o.m_bSmoothFace && m_nOpacity == o.m_nOpacity &&
                m_bClickThrough == o.m_bClickThrough && m_bDateWindow == o.m_bDateWindow &&
                m_strTimeZone == o.m_strTimeZone && m_bSecondHand == o.m_bSecondHand &&
-               m_alarms == o.m_alarms;
+               m_bHideFullScreen == o.m_bHideFullScreen && m_alarms == o.m_alarms;
     }
 };
 

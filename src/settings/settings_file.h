@@ -28,5 +28,6 @@ constexpr char kClickThroughKey[] = "click_through";
 constexpr char kDateWindowKey[] = "date_window";
 constexpr char kTimeZoneKey[] = "time_zone";
 constexpr char kSecondHandKey[] = "second_hand";
+constexpr char kHideFullScreenKey[] = "hide_fullscreen";
 
 } // namespace settings

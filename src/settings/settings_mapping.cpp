@@ -103,6 +103,8 @@ std::vector<KeyWrite> KeyWrites(const ClockSettings& v, const ScreenRect& window
         { kOptionsSection, kDateWindowKey, v.m_bDateWindow ? "1" : "0", "Can`t write DateWindow!" },
         { kOptionsSection, kTimeZoneKey, Quoted(v.m_strTimeZone), "Can`t write TimeZone!" },
         { kOptionsSection, kSecondHandKey, v.m_bSecondHand ? "1" : "0", "Can`t write SecondHand!" },
+        { kOptionsSection, kHideFullScreenKey, v.m_bHideFullScreen ? "1" : "0",
+          "Can`t write HideFullScreen!" },
     };
 }
 
@@ -145,6 +147,7 @@ Loaded Load(const Store& store)
     v.m_bDateWindow = ReadNumberOr(store, kDateWindowKey, 0) != 0;
     v.m_strTimeZone = store.Read(kOptionsSection, kTimeZoneKey).value_or(std::string());
     v.m_bSecondHand = ReadNumberOr(store, kSecondHandKey, 1) != 0;
+    v.m_bHideFullScreen = ReadNumberOr(store, kHideFullScreenKey, 1) != 0;
 
     // A file from before the alarms has no section for them: no alarm, and
     // not a word.

@@ -48,6 +48,13 @@ std::string DateWindowText(const ClockTime& time, const std::string& locale)
     return Date(AsSystemTime(time), LocaleName(locale), 0, L"ddd d");
 }
 
+std::string SpokenDateText(const ClockTime& time, const std::string& locale)
+{
+    if (!time.valid)
+        return std::string();
+    return Date(AsSystemTime(time), LocaleName(locale), 0, L"dddd d MMMM");
+}
+
 std::string TooltipText(const ClockTime& time, const std::string& zoneName,
                         const std::string& locale)
 {

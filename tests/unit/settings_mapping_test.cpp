@@ -25,7 +25,8 @@ const char kStyleKeys[] =
     "color_background=\"0,0,0\"\ncolor_arrows=\"255,255,255\"\ncolor_second_arrow=\"255,0,0\"\n"
     "color_digital_bkgrd=\"153,102,10\"\ncolor_digital_digits=\"255,102,51\"\nhour_arrow_width=5\n"
     "minute_arrow_width=3\nscale_points_width=3\nalways_on_top=1\nsmooth_face=0\nopacity=100\n"
-    "click_through=0\ndate_window=0\ntime_zone=\"\"\nsecond_hand=1\n";
+    "click_through=0\ndate_window=0\ntime_zone=\"\"\nsecond_hand=1\n"
+    "hide_fullscreen=1\n";
 const ClockSettings kExampleSettings{ 30, "D:\\Sounds\\kuku.wav", 3, "Office", "Quartz", 1 };
 const ScreenRect kExampleWindow{ 100, 200, 340, 440 };
 
@@ -90,18 +91,20 @@ TEST(SettingsMapping, SaveWritesEveryKeyInTheFilesOrder)
               "Can`t write BottomString text!\nCan`t write DigitalPanel!\nCan`t write Colors!\n"
               "Can`t write Widths!\nCan`t write AlwaysOnTop!\nCan`t write SmoothFace!\n"
               "Can`t write Opacity!\nCan`t write ClickThrough!\nCan`t write DateWindow!\n"
-              "Can`t write TimeZone!\nCan`t write SecondHand!\nCan`t write Alarms!\n");
+              "Can`t write TimeZone!\nCan`t write SecondHand!\n"
+              "Can`t write HideFullScreen!\nCan`t write Alarms!\n");
 }
 
 // Colours in either form, widths brought into 1..30, opacity into 20..100,
-// and the classic look for whatever is not a colour or a number.
+// and the classic look for whatever is not a colour or a number; hiding
+// over full-screen programs stays on unless the file says 0.
 TEST(SettingsMapping, LoadTakesColoursWidthsAndTheWindowsLook)
 {
     const settings::Loaded loaded = settings::Load(IniDocument(
         "[Options]\ncolor_background=\"1, 2,3\"\ncolor_arrows=#0A0b0C\ncolor_second_arrow=1,2\n"
         "color_digital_bkgrd=256,0,0\ncolor_digital_digits=red\nhour_arrow_width=0\n"
         "minute_arrow_width=99\nscale_points_width=wide\nalways_on_top=0\nsmooth_face=1\n"
-        "opacity=5\nclick_through=yes\n"));
+        "opacity=5\nclick_through=yes\nhide_fullscreen=off\n"));
     const face::FaceStyle& style = loaded.values.m_style;
     EXPECT_EQ(
         (std::vector<face::Rgb>{ style.background, style.arrows, style.secondArrow, style.panelBox,
@@ -113,6 +116,7 @@ TEST(SettingsMapping, LoadTakesColoursWidthsAndTheWindowsLook)
     EXPECT_TRUE(loaded.values.m_bSmoothFace);
     EXPECT_EQ(loaded.values.m_nOpacity, 20);
     EXPECT_FALSE(loaded.values.m_bClickThrough);
+    EXPECT_TRUE(loaded.values.m_bHideFullScreen);
     const auto opacity = [](const char* value) {
         return settings::Load(IniDocument(std::string("[Options]\nopacity=") + value))
             .values.m_nOpacity;
@@ -129,7 +133,7 @@ TEST(SettingsMapping, WhatIsSavedLoadsBackUnchanged)
                        { 10, 11, 12 }, { 13, 14, 15 }, { 30, 1, 2 } };
     values.m_bAlwaysOnTop = false;
     values.m_bSmoothFace = values.m_bClickThrough = values.m_bDateWindow = true;
-    values.m_bSecondHand = false;
+    values.m_bSecondHand = values.m_bHideFullScreen = false;
     values.m_strTimeZone = "Tokyo Standard Time";
     values.m_nOpacity = 37;
     values.m_alarms = { { 7, 30, false, 0x3e, "Stand-up", "", true },
@@ -174,8 +178,8 @@ TEST(SettingsMapping, AlarmsKeepASectionOfTheirOwn)
     values.m_alarms = { read[0] };
     settings::Save(whole, values, kExampleWindow);
     const std::string text = whole.Text();
-    EXPECT_EQ(text.substr(text.find("second_hand=1\r\n")),
-              "second_hand=1\r\n[Alarms]\r\nalarm1_time=07:30\r\nalarm1_days=mon\r\n"
+    EXPECT_EQ(text.substr(text.find("hide_fullscreen=1\r\n")),
+              "hide_fullscreen=1\r\n[Alarms]\r\nalarm1_time=07:30\r\nalarm1_days=mon\r\n"
               "alarm1_label=\"\"\r\nalarm1_sound=\"\"\r\nalarm1_on=1\r\n");
 }
 

@@ -67,7 +67,6 @@ TEST_F(OptionsDialog, ShowsTheSettingsAndApplyGivesEveryControlToTheClock)
         const RECT box = WindowRect(dlg), clock = WindowRect(m_clock.m_hWnd);
         EXPECT_NEAR(box.left + box.right, clock.left + clock.right, 2);
         EXPECT_NEAR(box.top + box.bottom, clock.top + clock.bottom, 2);
-        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_BUTTON_APPLY));
         const int boxes[] = { IDC_EDIT_KUKU_TYPE,
                               IDC_EDIT_KUKU_SOUND,
                               IDC_EDIT_KUKU_FLASH_COUNT,
@@ -177,6 +176,95 @@ TEST_F(OptionsDialog, AfterItClosesTheClockTakesTheKeys)
         }
     });
     DestroyWindow(other);
+}
+
+// The dialog worked by keys alone: the focus starts in the first box and
+// Tab goes through every control in the order a user reads, the left
+// column, the right one, then the bottom row; Space checks a box, Enter
+// applies wherever the focus is, Escape closes.
+std::vector<int> g_focused;
+std::vector<std::function<void()>> g_steps;
+void CALLBACK NextStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (g_steps.empty()) {
+        KillTimer(nullptr, id);
+        return;
+    }
+    const auto step = std::move(g_steps.front());
+    g_steps.erase(g_steps.begin());
+    step();
+}
+
+void Press(WORD key)
+{
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
+TEST_F(OptionsDialog, WorkedByKeysInReadingOrder)
+{
+    const std::vector<int> readingOrder = {
+        IDC_EDIT_UP_STR,
+        IDC_EDIT_DOWN_STR,
+        IDC_EDIT_HOUR_ARROW_WIDTH,
+        IDC_EDIT_MINUTE_ARROW_WIDTH,
+        IDC_EDIT_SCALE_POINTS_WIDTH,
+        IDC_EDIT_KUKU_TYPE,
+        IDC_EDIT_KUKU_FLASH_COUNT,
+        IDC_BUTTON_PLAY,
+        IDC_EDIT_KUKU_SOUND,
+        IDC_BUTTON_BROWSE,
+        IDC_BUTTON_COLOR_BACKGROUND,
+        IDC_BUTTON_COLOR_ARROWS,
+        IDC_BUTTON_COLOR_SECOND_ARROW,
+        IDC_BUTTON_COLOR_DIGITAL_BKGRD,
+        IDC_BUTTON_COLOR_DIGITAL_DIGITS,
+        IDC_CHECK_LOAD_AT_START,
+        IDC_CHECK_ALWAYS_ON_TOP,
+        IDC_CHECK_DIGITAL_PANEL,
+        IDC_CHECK_SMOOTH_FACE,
+        IDC_CHECK_CLICK_THROUGH,
+        IDC_EDIT_OPACITY,
+        IDC_CHECK_DATE_WINDOW,
+        IDC_CHECK_SECOND_HAND,
+        IDC_CHECK_HIDE_FULLSCREEN,
+        IDC_COMBO_TIME_ZONE,
+        IDC_BUTTON_CANCEL,
+        IDC_BUTTON_APPLY,
+        IDC_BUTTON_SAVE,
+    };
+    g_focused.clear();
+    bool escapeFailed = false;
+    Run([&] {
+        WhenShown("Zentim options", [&](HWND dlg) {
+            const auto focused = [dlg] {
+                const HWND focus = GetFocus();
+                g_focused.push_back(GetParent(focus) == dlg ? GetDlgCtrlID(focus) : 0);
+            };
+            for (const int id : readingOrder) {
+                g_steps.push_back(focused);
+                if (id == IDC_CHECK_HIDE_FULLSCREEN) {
+                    g_steps.push_back([] { Press(VK_SPACE); });
+                    g_steps.push_back([] { Press(VK_RETURN); });
+                }
+                g_steps.push_back([] { Press(VK_TAB); });
+            }
+            g_steps.push_back(focused);
+            g_steps.push_back([] { Press(VK_ESCAPE); });
+            g_steps.push_back([&escapeFailed, dlg] {
+                escapeFailed = IsWindowVisible(dlg) != FALSE;
+                PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+            });
+            SetTimer(nullptr, 0, 100, &NextStep);
+        });
+        m_clock.SendMessage(WM_COMMAND, ID_MENU_OPTIONS, 0);
+        g_steps.clear();
+    });
+    std::vector<int> expected = readingOrder;
+    expected.push_back(IDC_EDIT_UP_STR);
+    EXPECT_EQ(g_focused, expected);
+    EXPECT_FALSE(escapeFailed);
+    EXPECT_FALSE(m_clock.Settings().m_bHideFullScreen) << "Space and Enter did not apply";
 }
 
 // "Always on top" takes the clock out of the topmost band and back; "Load

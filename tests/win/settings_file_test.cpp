@@ -19,7 +19,8 @@ const char kStyleKeys[] = "color_background=\"0,0,0\"\r\ncolor_arrows=\"255,255,
                           "color_digital_digits=\"255,102,51\"\r\nhour_arrow_width=5\r\n"
                           "minute_arrow_width=3\r\nscale_points_width=3\r\nalways_on_top=1\r\n"
                           "smooth_face=0\r\nopacity=100\r\nclick_through=0\r\n"
-                          "date_window=0\r\ntime_zone=\"\"\r\nsecond_hand=1\r\n";
+                          "date_window=0\r\ntime_zone=\"\"\r\nsecond_hand=1\r\n"
+                          "hide_fullscreen=1\r\n";
 
 class SettingsFile : public wintest::ClockTest {
 protected:
