@@ -53,9 +53,7 @@ int DisplayOffset(const std::string& display)
     return (sign == '-' ? -1 : 1) * (hours * 60 + minutes);
 }
 
-} // namespace
-
-std::vector<ZoneEntry> KnownZones()
+std::vector<ZoneEntry> ReadKnownZones()
 {
     std::vector<ZoneEntry> zones;
     const CRegKey all = CRegKey::Open(HKEY_LOCAL_MACHINE, kZonesKey, KEY_READ);
@@ -74,6 +72,16 @@ std::vector<ZoneEntry> KnownZones()
         const int offsetA = DisplayOffset(a.display), offsetB = DisplayOffset(b.display);
         return offsetA != offsetB ? offsetA < offsetB : a.display < b.display;
     });
+    return zones;
+}
+
+} // namespace
+
+const std::vector<ZoneEntry>& KnownZones()
+{
+    // Read once a run: the list is the options dialog's at each opening,
+    // and Windows changes it only with an update.
+    static const std::vector<ZoneEntry> zones = ReadKnownZones();
     return zones;
 }
 

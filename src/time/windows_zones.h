@@ -19,7 +19,7 @@ struct ZoneEntry {
     std::string display; // "(UTC+09:00) Osaka, Sapporo, Tokyo"
 };
 
-std::vector<ZoneEntry> KnownZones();
+const std::vector<ZoneEntry>& KnownZones();
 
 // Each year's rule from firstYear to lastYear, as GetTimeZoneInformationForYear
 // gives it; nothing for a key Windows does not know.

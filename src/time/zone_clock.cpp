@@ -29,6 +29,9 @@ ClockTime FromLocal(std::int64_t utcMs, const CivilTime& local, bool daylight)
 
 bool ZoneClock::SetZone(const std::string& key)
 {
+    // The rules read for it stay good.
+    if (key == m_key)
+        return true;
     m_key.clear();
     Refresh();
     if (key.empty())
