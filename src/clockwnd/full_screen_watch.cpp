@@ -35,10 +35,11 @@ void FullScreenWatch::Apply(HWND window, bool enabled)
             Show();
         return;
     }
-    if (m_foregroundHook != nullptr && window == m_window)
+    if (m_watching && window == m_window)
         return;
     Stop();
     m_window = window;
+    m_watching = true;
     m_foregroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
                                        &OnEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
     if (m_foregroundHook != nullptr)
@@ -57,6 +58,7 @@ void FullScreenWatch::Stop()
         }
     }
     m_front = nullptr;
+    m_watching = false;
     m_hiding = false;
     m_chime.Hold(false);
 }

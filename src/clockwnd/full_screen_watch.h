@@ -26,6 +26,13 @@ public:
     void Apply(HWND window, bool enabled);
     // Unhooked, for a window that goes: it is not shown again.
     void Stop();
+    // Looks at the window in front again. The clock's tick calls it, for
+    // a system that raises none of the events (Wine raises none).
+    void Recheck()
+    {
+        if (m_watching)
+            Check();
+    }
     bool Hiding() const { return m_hiding; }
 
 private:
@@ -42,6 +49,7 @@ private:
     HWINEVENTHOOK m_foregroundHook = nullptr;
     HWINEVENTHOOK m_frontHook = nullptr;
     HWND m_front = nullptr;
+    bool m_watching = false;
     bool m_hiding = false;
 };
 

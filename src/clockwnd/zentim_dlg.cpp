@@ -187,8 +187,10 @@ HCURSOR CZentimDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CZentimDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == kClockTimer)
+    if (nIDEvent == kClockTimer) {
+        m_fullScreen.Recheck();
         ArmClockTimer(DrawClock());
+    }
     else if (nIDEvent == kLoadRetryTimer)
         AttemptLoad();
     else if (nIDEvent == clockwnd::ChimeRunner::kTimerId)

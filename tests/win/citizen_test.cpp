@@ -33,6 +33,21 @@ MONITORINFO MonitorOf(HWND window)
 // EVENT_OBJECT_CREATE): the tests raise them where Windows does.
 void Tell(DWORD event, HWND window) { NotifyWinEvent(event, window, OBJID_WINDOW, CHILDID_SELF); }
 
+// The clock's tick looks at the window in front too; stopped, it leaves
+// the events alone to show.
+void StopTicks(HWND clock) { KillTimer(clock, 0); }
+
+HWND CoverMonitorOf(HWND clock)
+{
+    const RECT monitor = MonitorOf(clock).rcMonitor;
+    const HWND window = CreateWindowExA(0, "Static", "full screen", WS_POPUP | WS_VISIBLE,
+                                        monitor.left, monitor.top, monitor.right - monitor.left,
+                                        monitor.bottom - monitor.top, nullptr, nullptr, nullptr,
+                                        nullptr);
+    SetForegroundWindow(window);
+    return window;
+}
+
 void Key(WORD key, bool up)
 {
     INPUT input{};
@@ -70,14 +85,11 @@ protected:
 TEST_F(Citizen, AFullScreenProgramInFrontHidesTheClockUntilItGoes)
 {
     Run([&] {
+        StopTicks(m_clock.m_hWnd);
         const RECT placed = WindowRect(m_clock.m_hWnd);
         const RECT monitor = MonitorOf(m_clock.m_hWnd).rcMonitor;
         const auto fullScreen = [&] {
-            const HWND window =
-                CreateWindowExA(0, "Static", "full screen", WS_POPUP | WS_VISIBLE, monitor.left,
-                                monitor.top, monitor.right - monitor.left,
-                                monitor.bottom - monitor.top, nullptr, nullptr, nullptr, nullptr);
-            SetForegroundWindow(window);
+            const HWND window = CoverMonitorOf(m_clock.m_hWnd);
             Tell(EVENT_SYSTEM_FOREGROUND, window);
             return window;
         };
@@ -100,6 +112,7 @@ TEST_F(Citizen, AFullScreenProgramInFrontHidesTheClockUntilItGoes)
             });
             m_time = { 1700000100, true, 10, 15, 0, 0 };
             m_clock.SendMessage(WM_TIMER, 0, 0);
+            StopTicks(m_clock.m_hWnd);
             PumpUntil([] { return !g_sounds.empty(); }, 2000);
             Settle();
         }
@@ -142,6 +155,26 @@ TEST_F(Citizen, AFullScreenProgramInFrontHidesTheClockUntilItGoes)
         EXPECT_FALSE(IsWindowVisible(m_clock.m_hWnd)) << "brought out of the notification area";
     });
     EXPECT_EQ(Read("zentim.ini"), "");
+}
+
+// Where no event comes, the clock's next tick hides it and, the full-screen
+// window gone, shows it again.
+TEST_F(Citizen, WithoutEventsTheTickHidesTheClock)
+{
+    Run([&] {
+        StopTicks(m_clock.m_hWnd);
+        const HWND film = CoverMonitorOf(m_clock.m_hWnd);
+        PumpFor(300);
+        if (!Shown())
+            GTEST_SKIP() << "the system raised the events: the tick has nothing to show";
+        m_clock.SendMessage(WM_TIMER, 0, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(m_clock.m_hWnd); }))
+            << "the tick left the clock over the film";
+        StopTicks(m_clock.m_hWnd);
+        DestroyWindow(film);
+        m_clock.SendMessage(WM_TIMER, 0, 0);
+        EXPECT_TRUE(PumpUntil([&] { return Shown(); })) << "the tick left the clock hidden";
+    });
 }
 
 // Moved off every monitor, the clock comes back whole to the nearest on a
