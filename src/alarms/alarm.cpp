@@ -1,5 +1,6 @@
 #include "alarms/alarm.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace alarms {
@@ -33,6 +34,20 @@ std::string MissedNotice(const Alarm& alarm)
     if (!alarm.label.empty())
         notice += " " + alarm.label;
     return notice;
+}
+
+std::vector<Alarm> KeepSpentOff(std::vector<Alarm> edited, const std::vector<Alarm>& opened,
+                                const std::vector<Alarm>& now)
+{
+    for (size_t i = 0; i < opened.size() && i < now.size(); ++i) {
+        if (!opened[i].on || now[i].on)
+            continue;
+        // One turned off no longer matches: a twin of it takes the next.
+        const auto same = std::find(edited.begin(), edited.end(), opened[i]);
+        if (same != edited.end())
+            same->on = false;
+    }
+    return edited;
 }
 
 } // namespace alarms

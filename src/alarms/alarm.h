@@ -1,11 +1,13 @@
 // Alarm: one alarm as the user sets it - the minute it rings, on which days,
 // what it says and plays, and whether it is on - with its "HH:MM" text, its
-// repeat as the list of alarms shows it, and the notice for one that rang
-// unanswered or was missed.
+// repeat as the list of alarms shows it, the notice for one that rang
+// unanswered or was missed, and the Alarms dialog's list kept true to the
+// once alarms that rang while it was open.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace alarms {
 
@@ -40,5 +42,13 @@ std::string TimeText(const Alarm& alarm);
 std::string RepeatText(const Alarm& alarm);
 // "Missed alarm: 07:30 Stand-up", or "Missed alarm: 07:30" without a label.
 std::string MissedNotice(const Alarm& alarm);
+
+// The list the Alarms dialog hands back, after the clock kept ringing while
+// it was open: a once alarm that rang meanwhile (on in the list the dialog
+// opened with, off in the clock's now) is off in the edited list too,
+// unless the user changed it there. Only that turning off happens behind
+// the dialog's back, at the same place in the list.
+std::vector<Alarm> KeepSpentOff(std::vector<Alarm> edited, const std::vector<Alarm>& opened,
+                                const std::vector<Alarm>& now);
 
 } // namespace alarms

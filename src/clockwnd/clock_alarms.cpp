@@ -11,14 +11,16 @@ void CZentimDlg::OnMenuAlarms()
 {
     // The dialog edits a copy and hands it back; the clock keeps it ticking
     // meanwhile, as it does with the options.
-    CAlarmsDlg dlg(m_settings.m_alarms);
+    const std::vector<alarms::Alarm> opened = m_settings.m_alarms;
+    CAlarmsDlg dlg(opened);
     const bool accepted = dlg.DoModal() == IDOK;
     // Wine makes only the dialog topmost while it is open.
     ApplyAlwaysOnTop();
     if (!accepted)
         return;
     settings::ClockSettings values = m_settings;
-    values.m_alarms = dlg.Alarms();
+    // A once alarm that rang meanwhile stays spent.
+    values.m_alarms = alarms::KeepSpentOff(dlg.Alarms(), opened, m_settings.m_alarms);
     ApplySettings(values);
     SaveAlarms();
 }

@@ -229,6 +229,34 @@ TEST(Alarm, RepeatTextAsTheListShowsIt)
         EXPECT_EQ(alarms::RepeatText({ 7, 30, c.once, c.days }), c.text) << int(c.days);
 }
 
+// The dialog opened with a once 07:30 and a daily 08:00; the 07:30 rang
+// while it was open. Its edits stand; the spent alarm stays off unless the
+// user changed it.
+TEST(Alarm, OnceAlarmSpentWhileTheDialogWasOpenStaysOff)
+{
+    const std::vector<Alarm> opened = { Once(7, 30), Daily(8, 0) };
+    std::vector<Alarm> now = opened;
+    now[0].on = false;
+    Alarm moved = Once(7, 45);
+    Alarm off = Daily(8, 0);
+    off.on = false;
+    Alarm spent = Once(7, 30);
+    spent.on = false;
+    // clang-format off
+    const struct { std::vector<Alarm> edited, expected; } cases[] = {
+        { opened, { spent, Daily(8, 0) } },
+        { { Daily(8, 0), Once(6, 0), Once(7, 30) }, { Daily(8, 0), Once(6, 0), spent } },
+        { { moved, off }, { moved, off } },
+        { { Daily(8, 0) }, { Daily(8, 0) } },
+        { { Once(7, 30), Once(7, 30) }, { spent, Once(7, 30) } },
+    };
+    // clang-format on
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(alarms::KeepSpentOff(cases[i].edited, opened, now), cases[i].expected)
+            << "case " << i;
+    EXPECT_EQ(alarms::KeepSpentOff(opened, opened, opened), opened) << "none rang";
+}
+
 // Minutes starting at these local times; 02:30 on the spring day comes due
 // at 03:00, and its repeat in autumn does not ring.
 TEST(AlarmSchedule, ChimeGivesWayToAnAlarmDueInItsMinute)

@@ -368,6 +368,16 @@ TEST_F(AlarmsDialog, AddsEditsDeletesAndWritesItsSectionAlone)
     EXPECT_TRUE(m_boxes.empty());
 }
 
+// A once alarm that rings while the Alarms dialog is open stays off, in the
+// file too, when OK hands back the list the dialog opened with.
+TEST_F(AlarmsDialog, ARingWhileItIsOpenLeavesTheAlarmOff)
+{
+    Change([&](settings::ClockSettings& values) { values.m_alarms = { Due(true, "", "") }; });
+    Run([&] { Open([&](HWND, HWND) { TickAt(kDue); }); });
+    EXPECT_FALSE(m_clock.Settings().m_alarms[0].on);
+    EXPECT_NE(Read("zentim.ini").find("alarm1_on=0\r\n"), std::string::npos) << Read("zentim.ini");
+}
+
 // Add is disabled at sixteen alarms and enabled again by a deletion;
 // Cancel keeps the list and the file; a file that cannot be written says
 // so in one line and stays as it was.
