@@ -95,7 +95,7 @@ TEST_F(Leaks, DrawingFramesKeepsObjects)
 TEST_F(Leaks, OpeningAndClosingTheOptionsKeepsObjects)
 {
     Run([&] {
-        ExpectObjectsKept("openings", 60, [&](int opening) {
+        ExpectObjectsKept("openings", 42, [&](int opening) {
             PostMessageW(m_clock.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(opening % 50, 20));
             wintest::WhenShown("Zentim options", [opening](HWND options) {
                 UpdateWindow(options);
