@@ -64,30 +64,17 @@ TEST(SoundPlayer, AnAlarmIsNeverCutByAChime)
     }
 }
 
-std::string Text(HWND dlg, int id)
-{
-    std::wstring text(1000, L'\0');
-    text.resize(GetDlgItemTextW(dlg, id, &text[0], int(text.size())));
-    return Narrow(text);
-}
-
-void Click(HWND dlg, int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
-
 class Alarms : public ClockTest {
 protected:
     Alarms()
     {
         g_sounds.clear();
         m_clock.SetPlaySound(&RecordSound);
-        m_clock.SetTimeSource([this] {
-            ++m_timeReads;
-            return m_now;
-        });
         SetNow(kDue - 30);
     }
     // The clock's time at a UTC second, in the machine's zone as the clock
     // reads it.
-    void SetNow(std::int64_t utc) { m_now = timekeeping::ZoneClock().At(utc * 1000); }
+    void SetNow(std::int64_t utc) { m_time = timekeeping::ZoneClock().At(utc * 1000); }
     void TickAt(std::int64_t utc)
     {
         SetNow(utc);
@@ -117,7 +104,6 @@ protected:
 
     // A Monday, 08:10:00 UTC.
     static constexpr std::int64_t kDue = 1772439000;
-    timekeeping::ClockTime m_now{};
 };
 
 // Hidden in the notification area, the clock comes back for its alarm and

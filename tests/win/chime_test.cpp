@@ -29,10 +29,8 @@ protected:
     {
         g_events.clear();
         m_clock.SetPlaySound(&RecordSound);
-        m_clock.SetTimeSource([this] {
-            ++m_timeReads;
-            return m_now;
-        });
+        // Quiet until the window is up; a chime every 15 minutes.
+        m_time = { 1772453670, true, 12, 14, 30, 0 };
     }
     // A window manager may answer a change twice, and late: a run of the
     // same event counts once, at its first.
@@ -52,8 +50,6 @@ protected:
             names.push_back(event.second);
         return names;
     }
-    // Quiet until the window is up; a chime every 15 minutes.
-    timekeeping::ClockTime m_now{ 1772453670, true, 12, 14, 30, 0 };
     wintest::SentMessages m_sizes{ [this](const CWPSTRUCT& call) {
         if (call.hwnd == m_clock.m_hWnd && call.message == WM_SIZE)
             g_events.emplace_back(GetTickCount(),
@@ -80,7 +76,7 @@ TEST_F(Chime, FlashesThenPlaysOncePerDueMinute)
         m_clock.ShowWindow(SW_MINIMIZE);
         m_clock.ShowWindow(SW_HIDE);
         g_events.clear();
-        m_now = { 1772453700, true, 12, 15, 0, 0 };
+        m_time = { 1772453700, true, 12, 15, 0, 0 };
         const DWORD start = GetTickCount();
         m_clock.DrawClock();
         m_clock.DrawClock();
@@ -134,8 +130,8 @@ TEST_F(Chime, KeepsTheClockTickingAndStopsAtAClickOrAKey)
                     values.m_nKukuFlashCount = flashes;
                     values.m_strKukuSound = Path("long.wav");
                 });
-                m_now.seconds += 60;
-                m_now.second = 0;
+                m_time.seconds += 60;
+                m_time.second = 0;
                 m_clock.DrawClock();
                 const int reads = m_timeReads;
                 wintest::PumpFor(1300);

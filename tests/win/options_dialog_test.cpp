@@ -10,15 +10,6 @@ namespace {
 
 using namespace wintest;
 
-std::string Text(HWND dlg, int id)
-{
-    std::wstring text(20000, L'\0');
-    text.resize(GetDlgItemTextW(dlg, id, &text[0], int(text.size())));
-    return Narrow(text);
-}
-
-void Click(HWND dlg, int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
-
 class OptionsDialog : public ClockTest {
 protected:
     // Inside the clock's run: opens the dialog as the menu's "Options" does,

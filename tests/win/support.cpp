@@ -66,6 +66,14 @@ void WhenShown(const char* caption, std::function<void(HWND)> act, const char* w
     g_waiting[SetTimer(nullptr, 0, 10, &ActWhenShown)] = { windowClass, caption, std::move(act) };
 }
 
+std::string Text(HWND dlg, int id)
+{
+    const HWND control = GetDlgItem(dlg, id);
+    std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
+    text.resize(GetWindowTextW(control, &text[0], int(text.size())));
+    return Narrow(text);
+}
+
 void CloseOptions(HWND dlg, int way)
 {
     if (way == 1)
@@ -73,8 +81,7 @@ void CloseOptions(HWND dlg, int way)
     else if (way == 2)
         PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
     else
-        SendMessageA(GetDlgItem(dlg, way == 0 ? IDC_BUTTON_CANCEL : IDC_BUTTON_SAVE), BM_CLICK, 0,
-                     0);
+        Click(dlg, way == 0 ? IDC_BUTTON_CANCEL : IDC_BUTTON_SAVE);
 }
 
 namespace {

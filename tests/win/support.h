@@ -35,6 +35,14 @@ void WhenShown(const char* caption, std::function<void(HWND)> act,
 // script ended it. Returns DoModal's result.
 INT_PTR RunAsMainWindow(CDialog& dlg, const std::function<void()>& script);
 
+// A dialog control's text, as UTF-8.
+std::string Text(HWND dlg, int id);
+// Presses a dialog's button as a click does.
+inline void Click(HWND dlg, int id)
+{
+    SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
+}
+
 // Closes the options dialog as a user may: 0 Cancel, 1 Escape, 2 the close
 // box, 3 Save.
 void CloseOptions(HWND dlg, int way);
