@@ -1,6 +1,6 @@
 #include "clockwnd/chime_runner.h"
 
-#include "framework/text.h"
+#include "framework/handle.h"
 
 #include <utility>
 
@@ -16,16 +16,13 @@ constexpr int kRestoreChecks = 5;
 
 std::optional<int> SoundLengthMs(const std::string& file)
 {
-    const HANDLE handle =
-        CreateFileW(Widen(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const CHandle handle(
+        CreateFileAt(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
+    if (!handle.Valid())
         return std::nullopt;
     std::string bytes(kWavHeaderBytes, '\0');
     DWORD got = 0;
-    const BOOL read = ReadFile(handle, &bytes[0], kWavHeaderBytes, &got, nullptr);
-    CloseHandle(handle);
-    if (!read)
+    if (!ReadFile(handle, &bytes[0], kWavHeaderBytes, &got, nullptr))
         return std::nullopt;
     bytes.resize(got);
     return face::WavLengthMs(bytes);

@@ -44,7 +44,7 @@ BOOL CALLBACK FindMarked(HWND window, LPARAM lParam)
 
 ClockInstance::ClockInstance(const std::string& folder)
     : m_mutex(CreateMutexW(nullptr, FALSE, (L"Local\\" + FolderName(folder)).c_str())),
-      m_first(m_mutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS)
+      m_first(!m_mutex.Valid() || GetLastError() != ERROR_ALREADY_EXISTS)
 {
     if (m_first)
         return;
@@ -55,12 +55,6 @@ ClockInstance::ClockInstance(const std::string& folder)
     // As a click on its icon does, should it be in the notification area.
     PostMessageW(search.found, WM_TRAY_NOTIFY, 0, WM_LBUTTONDOWN);
     SetForegroundWindow(search.found);
-}
-
-ClockInstance::~ClockInstance()
-{
-    if (m_mutex != nullptr)
-        CloseHandle(m_mutex);
 }
 
 void ClockInstance::MarkWindow(HWND window, const std::string& folder)

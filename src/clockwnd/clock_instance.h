@@ -4,6 +4,8 @@
 // the front instead of opening a twin that would save over the same file.
 #pragma once
 
+#include "framework/handle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,9 +16,6 @@ class ClockInstance {
 public:
     // Claims the folder for this process.
     explicit ClockInstance(const std::string& folder);
-    ClockInstance(const ClockInstance&) = delete;
-    ClockInstance& operator=(const ClockInstance&) = delete;
-    ~ClockInstance();
 
     // False when another clock has the folder; it is shown and brought to
     // the front then.
@@ -27,7 +26,7 @@ public:
     static void UnmarkWindow(HWND window, const std::string& folder);
 
 private:
-    HANDLE m_mutex;
+    CHandle m_mutex;
     bool m_first;
 };
 

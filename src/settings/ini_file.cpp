@@ -1,32 +1,12 @@
 #include "settings/ini_file.h"
 
+#include "framework/handle.h"
 #include "framework/text.h"
 
 #include <windows.h>
 
 namespace settings {
 namespace {
-
-// A file handle, closed with its owner.
-class File {
-public:
-    File(const std::string& path, DWORD access, DWORD share, DWORD disposition)
-        : m_handle(CreateFileW(Widen(path).c_str(), access, share, nullptr, disposition,
-                               FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-    }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    ~File()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
-    }
-    operator HANDLE() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 std::string SystemMessage(DWORD error)
 {
@@ -88,12 +68,12 @@ const CodePage& AnsiCodePage()
 IniFileRead ReadIniFile(const std::string& path)
 {
     IniFileRead read{ FileState::Read, std::string(), IniDocument(), Encoding::Ansi };
-    const File file(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    OPEN_EXISTING);
+    const CHandle file(CreateFileAt(
+        path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING));
     std::string bytes;
     DWORD error = ERROR_SUCCESS;
     LARGE_INTEGER size{};
-    if (file == INVALID_HANDLE_VALUE || !GetFileSizeEx(file, &size)) {
+    if (!file.Valid() || !GetFileSizeEx(file, &size)) {
         error = GetLastError();
     } else if (size.QuadPart > 0x1000000) {
         // No settings file is that large; reading it would only stall the clock.
@@ -123,12 +103,12 @@ IniFileRead ReadIniFile(const std::string& path)
 bool WriteIniFile(const std::string& path, const IniDocument& document, Encoding encoding)
 {
     const EncodedFile encoded = EncodeFile(document.Text(), encoding, AnsiCodePage());
-    const File file(path, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS);
+    const CHandle file(CreateFileAt(path, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS));
     DWORD written = 0;
     // Over the old text in one write, then cut to the new one's length:
     // the file keeps its identity, its rights and its links, as the profile
     // functions keep them.
-    return file != INVALID_HANDLE_VALUE &&
+    return file.Valid() &&
            WriteFile(file, encoded.bytes.data(), static_cast<DWORD>(encoded.bytes.size()), &written,
                      nullptr) &&
            written == encoded.bytes.size() && SetEndOfFile(file);
