@@ -62,6 +62,21 @@ std::array<WidthBox, 3> WidthBoxes(face::PenWidths& widths)
                { IDC_EDIT_MINUTE_ARROW_WIDTH, &widths.minute },
                { IDC_EDIT_SCALE_POINTS_WIDTH, &widths.scale } } };
 }
+
+struct CheckBox {
+    int id;
+    bool* value;
+};
+// Each check box with the setting it switches.
+std::array<CheckBox, 6> CheckBoxes(settings::ClockSettings& clock)
+{
+    return { { { IDC_CHECK_ALWAYS_ON_TOP, &clock.m_bAlwaysOnTop },
+               { IDC_CHECK_SMOOTH_FACE, &clock.m_bSmoothFace },
+               { IDC_CHECK_CLICK_THROUGH, &clock.m_bClickThrough },
+               { IDC_CHECK_DATE_WINDOW, &clock.m_bDateWindow },
+               { IDC_CHECK_SECOND_HAND, &clock.m_bSecondHand },
+               { IDC_CHECK_HIDE_FULLSCREEN, &clock.m_bHideFullScreen } } };
+}
 } // namespace
 
 void COptions::DoDataExchange(CDataExchange* pDX)
@@ -85,19 +100,9 @@ BOOL COptions::OnInitDialog()
     m_btnDigitalPanel.SetCheck(clock.m_nDigitalPanel == 1 ? BST_CHECKED : BST_UNCHECKED);
     for (const WidthBox& box : WidthBoxes(m_settings.m_style.widths))
         SetDlgItemText(box.id, std::to_string(*box.width));
-    CheckDlgButton(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP,
-                   clock.m_bAlwaysOnTop ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_CHECK_SMOOTH_FACE,
-                   clock.m_bSmoothFace ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_CHECK_CLICK_THROUGH,
-                   clock.m_bClickThrough ? BST_CHECKED : BST_UNCHECKED);
+    for (const CheckBox& box : CheckBoxes(m_settings))
+        CheckDlgButton(m_hWnd, box.id, *box.value ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
-    CheckDlgButton(m_hWnd, IDC_CHECK_DATE_WINDOW,
-                   clock.m_bDateWindow ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_CHECK_SECOND_HAND,
-                   clock.m_bSecondHand ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_CHECK_HIDE_FULLSCREEN,
-                   clock.m_bHideFullScreen ? BST_CHECKED : BST_UNCHECKED);
     FillTimeZones();
     ShowStartedWithSystem();
     // The focus goes to the first tab stop, the top string's box.
@@ -121,17 +126,13 @@ void COptions::OnBnClickedButtonApply()
         *box.width = face::ClampPenWidth(settings::ParseLeadingInt(GetDlgItemText(box.id)));
         SetDlgItemText(box.id, std::to_string(*box.width));
     }
-    clock.m_bAlwaysOnTop = IsDlgButtonChecked(m_hWnd, IDC_CHECK_ALWAYS_ON_TOP) == BST_CHECKED;
-    clock.m_bSmoothFace = IsDlgButtonChecked(m_hWnd, IDC_CHECK_SMOOTH_FACE) == BST_CHECKED;
-    clock.m_bClickThrough = IsDlgButtonChecked(m_hWnd, IDC_CHECK_CLICK_THROUGH) == BST_CHECKED;
+    for (const CheckBox& box : CheckBoxes(clock))
+        *box.value = IsDlgButtonChecked(m_hWnd, box.id) == BST_CHECKED;
     // As the widths: within what the clock allows, the box showing it.
     clock.m_nOpacity =
         std::clamp(settings::ParseLeadingInt(GetDlgItemText(IDC_EDIT_OPACITY)),
                    settings::ClockSettings::kMinOpacity, settings::ClockSettings::kMaxOpacity);
     SetDlgItemText(IDC_EDIT_OPACITY, std::to_string(clock.m_nOpacity));
-    clock.m_bDateWindow = IsDlgButtonChecked(m_hWnd, IDC_CHECK_DATE_WINDOW) == BST_CHECKED;
-    clock.m_bSecondHand = IsDlgButtonChecked(m_hWnd, IDC_CHECK_SECOND_HAND) == BST_CHECKED;
-    clock.m_bHideFullScreen = IsDlgButtonChecked(m_hWnd, IDC_CHECK_HIDE_FULLSCREEN) == BST_CHECKED;
     const LRESULT zone = SendDlgItemMessageW(m_hWnd, IDC_COMBO_TIME_ZONE, CB_GETCURSEL, 0, 0);
     if (zone >= 0 && static_cast<std::size_t>(zone) < m_zoneKeys.size())
         clock.m_strTimeZone = m_zoneKeys[static_cast<std::size_t>(zone)];
