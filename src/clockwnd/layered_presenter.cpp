@@ -41,18 +41,24 @@ void LayeredPresenter::Present(HWND window, const FaceContent& content)
         m_surface.emplace(width, height);
     if (!m_surface->select)
         return;
-    const face::PixelImage& frame = m_canvas.Frame();
-    std::memcpy(m_surface->bits, frame.Pixels(),
-                static_cast<std::size_t>(width) * height * sizeof(std::uint32_t));
-    // Only what changed: the system does less with the layer's image.
+    // Only what changed, copied and handed on: the system does less with
+    // the layer's image, and the rest of the surface is the frame already.
     const face::PixelBox hands = face::HandsBounds(smooth);
     RECT dirty{ 0, 0, width, height };
     if (!newDial && !newSurface && m_lastHands) {
-        dirty = { std::min(hands.left, m_lastHands->left), std::min(hands.top, m_lastHands->top),
-                  std::max(hands.right, m_lastHands->right),
-                  std::max(hands.bottom, m_lastHands->bottom) };
+        dirty = { std::max(0, std::min(hands.left, m_lastHands->left)),
+                  std::max(0, std::min(hands.top, m_lastHands->top)),
+                  std::min(width, std::max(hands.right, m_lastHands->right)),
+                  std::min(height, std::max(hands.bottom, m_lastHands->bottom)) };
     }
     m_lastHands = hands;
+    const std::uint32_t* from = m_canvas.Frame().Pixels();
+    auto* to = static_cast<std::uint32_t*>(m_surface->bits);
+    for (LONG y = dirty.top; y < dirty.bottom && dirty.left < dirty.right; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * width;
+        std::memcpy(to + row + dirty.left, from + row + dirty.left,
+                    static_cast<std::size_t>(dirty.right - dirty.left) * sizeof(std::uint32_t));
+    }
     SIZE size{ width, height };
     POINT origin{ 0, 0 };
     BLENDFUNCTION blend{ AC_SRC_OVER, 0, static_cast<BYTE>(m_opacity * 255 / 100), AC_SRC_ALPHA };

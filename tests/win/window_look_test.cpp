@@ -31,6 +31,23 @@ protected:
         ReleaseDC(nullptr, screen);
         return colours;
     }
+    // The window's pixels as the screen shows them, row by row.
+    std::vector<std::uint32_t> Shown() const
+    {
+        const RECT window = WindowRect(m_clock.m_hWnd);
+        const int width = window.right - window.left, height = window.bottom - window.top;
+        BITMAPINFO info{};
+        info.bmiHeader = { sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+        void* bits = nullptr;
+        const CMemDC dc(nullptr);
+        const CBitmap image(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const CSelectObject select(dc, image);
+        const HDC screen = GetDC(nullptr);
+        BitBlt(dc, 0, 0, width, height, screen, window.left, window.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        return { pixels, pixels + static_cast<size_t>(width) * height };
+    }
 };
 
 // Layered exactly when the face is smooth, see-through or lets clicks
@@ -95,6 +112,29 @@ TEST_F(WindowLook, TheSmoothFacesEdgesAreAntiAliased)
             }
             EXPECT_EQ(greys.size() > 3, smooth) << "smooth " << smooth;
         }
+    });
+}
+
+// Ticks hand on only the pixels around the hands; what they leave on
+// screen, across a second and a minute, is the whole frame of that time.
+TEST_F(WindowLook, TheSmoothFacesTicksShowTheWholeFrame)
+{
+    Change([](settings::ClockSettings& values) { values.m_bSmoothFace = true; });
+    Run([&] {
+        SetWindowPos(m_clock.m_hWnd, nullptr, 100, 100, 240, 240, SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle();
+        for (const int second : { 21, 22, 40, 59, 0, 1 }) {
+            m_time.seconds += 1;
+            m_time.minute += second == 0;
+            m_time.second = second;
+            m_clock.DrawClock();
+        }
+        Settle();
+        const std::vector<std::uint32_t> ticked = Shown();
+        for (const bool smooth : { false, true })
+            Change([&](settings::ClockSettings& values) { values.m_bSmoothFace = smooth; });
+        Settle();
+        EXPECT_TRUE(Shown() == ticked) << "a tick left pixels of an earlier frame";
     });
 }
 
